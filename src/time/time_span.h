@@ -1,0 +1,10 @@
+// A duration in days.
+#pragma once
+
+namespace qv {
+
+struct TimeSpan {
+  double days = 0.0;
+};
+
+}  // namespace qv
