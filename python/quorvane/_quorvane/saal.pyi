@@ -1,0 +1,9 @@
+from .enums import SAALKeyMode
+
+class MainInterface:
+    @staticmethod
+    def get_last_error_message() -> str: ...
+    @staticmethod
+    def get_key_mode() -> SAALKeyMode: ...
+    @staticmethod
+    def set_key_mode(key_mode: SAALKeyMode) -> None: ...

@@ -1,0 +1,5 @@
+"""Exceptions raised by quorvane."""
+
+from ._quorvane.exceptions import SAALError
+
+__all__ = ["SAALError"]

@@ -1,0 +1,8 @@
+#include "lib/python/binding.h"
+#include "lib/python/submodules.h"
+
+namespace qv::py {
+
+void register_events_module(nb::module_&) {}
+
+}  // namespace qv::py

@@ -1,0 +1,83 @@
+// Entry point of quorvane._quorvane: module-level functions and the submodule
+// tree, each submodule also importable by its dotted name.
+#include <nanobind/nanobind.h>
+
+#include "lib/python/binding.h"
+#include "lib/python/logging_bridge.h"
+#include "lib/python/module_functions.h"
+#include "lib/python/submodules.h"
+#include "saal/saal.h"
+
+namespace nb = nanobind;
+
+namespace {
+
+// Runs when the shared object is mapped, before any Python code of it: every
+// table of the layer hands out keys in direct-memory-access mode. A refusal is
+// ignored, as nothing could report it yet.
+__attribute__((constructor)) void select_key_mode_on_load() {
+  if (saal::SetAllKeyMode(1) != 0) {
+    char discarded[saal::kTextBufferSize] = {};
+    saal::GetLastErrMsg(discarded);
+  }
+}
+
+void add_submodule(nb::module_& parent, const char* name, void (*fill)(nb::module_&),
+                   const char* alias_statement) {
+  nb::module_ sub = nb::steal<nb::module_>(PyModule_New(name));
+  if (!sub.is_valid()) throw nb::python_error();
+  fill(sub);
+  nb::dict scope;
+  scope["__builtins__"] = nb::handle(PyEval_GetBuiltins());
+  scope[name] = sub;
+  nb::object done =
+      nb::steal(PyRun_String(alias_statement, Py_file_input, scope.ptr(), scope.ptr()));
+  if (!done.is_valid()) {
+    PyErr_Print();
+    nb::object flushed = nb::steal(
+        PyRun_String("import sys; sys.stderr.flush()", Py_file_input, scope.ptr(), scope.ptr()));
+    if (!flushed.is_valid()) PyErr_Clear();
+    throw qv::py::InternalFault(alias_statement);
+  }
+  qv::py::add_member(parent, name, sub);
+}
+
+}  // namespace
+
+NB_MODULE(_quorvane, m) {
+  using namespace qv::py;
+  m.attr("__doc__") = "";
+  // Enumeration classes hold their members as class attributes, a cycle that
+  // lives until exit; the exit-time leak report would only be noise.
+  nb::set_leak_warnings(false);
+  register_exception_translators();
+  install_logging_bridge();
+  add_module_functions(m);
+
+  add_submodule(m, "saal", register_saal_module,
+                "import sys; sys.modules['quorvane._quorvane.saal'] = saal");
+  add_submodule(
+      m, "astro_func_interface", register_astro_func_interface_module,
+      "import sys; sys.modules['quorvane._quorvane.saal.astro_func_interface'] = astro_func_interface");
+  add_submodule(
+      m, "time_func_interface", register_time_func_interface_module,
+      "import sys; sys.modules['quorvane._quorvane.saal.time_func_interface'] = time_func_interface");
+  add_submodule(m, "enums", register_enums_module,
+                "import sys; sys.modules['quorvane._quorvane.enums'] = enums");
+  add_submodule(m, "time", register_time_module,
+                "import sys; sys.modules['quorvane._quorvane.time'] = time");
+  add_submodule(m, "elements", register_elements_module,
+                "import sys; sys.modules['quorvane._quorvane.elements'] = elements");
+  add_submodule(m, "propagation", register_propagation_module,
+                "import sys; sys.modules['quorvane._quorvane.propagation'] = propagation");
+  add_submodule(m, "catalogs", register_catalogs_module,
+                "import sys; sys.modules['quorvane._quorvane.catalogs'] = catalogs");
+  add_submodule(m, "bodies", register_bodies_module,
+                "import sys; sys.modules['quorvane._quorvane.bodies'] = bodies");
+  add_submodule(m, "events", register_events_module,
+                "import sys; sys.modules['quorvane._quorvane.events'] = events");
+  add_submodule(m, "estimation", register_estimation_module,
+                "import sys; sys.modules['quorvane._quorvane.estimation'] = estimation");
+  add_submodule(m, "exceptions", register_exceptions_module,
+                "import sys; sys.modules['quorvane._quorvane.exceptions'] = exceptions");
+}

@@ -1,0 +1,46 @@
+"""The argument, construction and property errors every binding shares."""
+
+import pytest
+
+from quorvane._quorvane import enums, saal
+
+M = saal.MainInterface
+
+CASES = [
+    (lambda: M.set_key_mode(0), TypeError, "^argument 'key_mode': expected SAALKeyMode, got int$"),
+    (lambda: M.set_key_mode(), TypeError, "missing required argument 'key_mode'"),
+    (lambda: M.set_key_mode(mode=enums.SAALKeyMode.NoDuplicates), TypeError,
+     "unexpected keyword argument 'mode'"),
+    (lambda: M.set_key_mode(enums.SAALKeyMode.NoDuplicates, key_mode=enums.SAALKeyMode.NoDuplicates),
+     TypeError, "multiple values for argument 'key_mode'"),
+    (lambda: M.get_key_mode(1), TypeError, "takes 0 positional arguments but 1 was given"),
+    (lambda: M(), TypeError, "^No constructor defined for MainInterface$"),
+    (lambda: enums.KeplerianType(6), TypeError, "^No constructor defined for KeplerianType$"),
+]
+
+
+@pytest.mark.parametrize("call, error, message", CASES)
+def test_binding_error(call, error, message):
+    with pytest.raises(error, match=message):
+        call()
+
+
+def test_deleting_a_property_is_refused():
+    member = enums.TimeSystem.UTC
+    with pytest.raises(AttributeError, match="^can't delete attribute$"):
+        del member.value
+    assert member.value == "UTC"
+
+
+def test_internal_fault_is_not_an_exception(fresh_python):
+    out = fresh_python(
+        "import quorvane as q\n"
+        "q.get_thread_count()\n"
+        "try:\n"
+        "    q.set_thread_count(1)\n"
+        "except Exception:\n"
+        "    print('Exception')\n"
+        "except BaseException as e:\n"
+        "    print(type(e).__mro__[1].__name__)\n"
+    )
+    assert out == "BaseException"
