@@ -3,9 +3,12 @@
 The table holds the TAI-UTC steps since 1972 and daily UT1-UTC and polar motion
 at 0h UTC, read from the files of the `astropy-iers-data` package:
   - Leap_Second.dat for TAI-UTC;
-  - eopc04.1962-now (IERS C04) for the days before the rapid-service series starts;
-  - finals2000A.all (IERS rapid service) from then on, taking the Bulletin B value
-    of a day where there is one and the Bulletin A value (final or predicted) else.
+  - eopc04.1962-now (IERS C04) before the rapid-service series starts and on
+    the days for which finals2000A.all carries a Bulletin B value;
+  - finals2000A.all (IERS rapid service, Bulletin A values, final or predicted)
+    on its other days.
+This is how astropy's default Earth-orientation table combines the same
+files, so UT1 here matches astropy's with the same data.
 UT1-UTC is stored in units of 1e-7 s and polar motion in 1e-6 arcsec, the
 resolution of the source files, so the values are exact.
 
@@ -50,29 +53,25 @@ def fixed_field(line, first, last):
 
 
 def read_finals():
+    """Per day: the Bulletin A values, and whether a Bulletin B value exists."""
     rows = {}
     for line in (DATA / "finals2000A.all").read_text().splitlines():
-        mjd_value = fixed_field(line, 8, 15)
-        if mjd_value is None:
-            continue
-        ut1 = fixed_field(line, 155, 165)
-        if ut1 is None:
-            ut1 = fixed_field(line, 59, 68)
-        x = fixed_field(line, 135, 144)
-        y = fixed_field(line, 145, 154)
-        if x is None or y is None:
-            x, y = fixed_field(line, 19, 27), fixed_field(line, 38, 46)
-        if ut1 is None or x is None or y is None:
-            continue
-        rows[int(mjd_value)] = (ut1, x, y)
+        mjd = fixed_field(line, 8, 15)
+        ut1 = fixed_field(line, 59, 68)
+        x = fixed_field(line, 19, 27)
+        y = fixed_field(line, 38, 46)
+        if None not in (mjd, ut1, x, y):
+            rows[int(mjd)] = ((ut1, x, y), fixed_field(line, 155, 165) is not None)
     return rows
 
 
 def merged_daily_rows():
+    c04 = read_c04()
     finals = read_finals()
     first_finals = min(finals)
-    rows = {mjd: v for mjd, v in read_c04().items() if mjd < first_finals}
-    rows.update(finals)
+    rows = {mjd: v for mjd, v in c04.items() if mjd < first_finals}
+    for mjd, (bulletin_a, has_b) in finals.items():
+        rows[mjd] = c04[mjd] if has_b and mjd in c04 else bulletin_a
     days = sorted(rows)
     if days != list(range(days[0], days[-1] + 1)):
         sys.exit("daily series has gaps")

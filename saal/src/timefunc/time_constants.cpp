@@ -118,6 +118,8 @@ void install_time_constants(TimeConstants table) {
   all.tables.push_back(std::move(owned));
 }
 
+void use_default_time_constants() { g_current.store(nullptr, std::memory_order_release); }
+
 double tai_minus_utc_s(const TimeConstants& tc, double utc) {
   const auto it = std::upper_bound(tc.tai_utc.begin(), tc.tai_utc.end(), utc,
                                    [](double d, const TaiUtcSegment& s) { return d < s.start; });

@@ -54,6 +54,8 @@ const TimeConstants& default_time_constants();
 // reference stays valid while another thread installs a newer table.
 const TimeConstants& current_time_constants();
 void install_time_constants(TimeConstants table);
+// Puts the built-in table back in force.
+void use_default_time_constants();
 
 double tai_minus_utc_s(const TimeConstants& tc, double utc);
 // The UTC day count of a TAI day count. Inside an inserted leap second UTC
