@@ -1,8 +1,28 @@
+#include "elements/cartesian_state_binding.h"
+#include "elements/cartesian_vector_binding.h"
+#include "elements/equinoctial_elements_binding.h"
+#include "elements/geodetic_position_binding.h"
+#include "elements/keplerian_elements_binding.h"
+#include "elements/keplerian_state_binding.h"
+#include "elements/spherical_vector_binding.h"
 #include "lib/python/binding.h"
 #include "lib/python/submodules.h"
 
 namespace qv::py {
 
-void register_elements_module(nb::module_&) {}
+// Registration order fixes the order of __all__: TLE, CartesianState,
+// CartesianVector, KeplerianState, KeplerianElements, Ephemeris,
+// SphericalVector, TopocentricElements, EquinoctialElements, GeodeticPosition,
+// HorizonElements, HorizonState, OrbitPlotState, OrbitPlotData, RelativeState,
+// BoreToBodyAngles, TopocentricState.
+void register_elements_module(nb::module_& m) {
+  bind_cartesian_state(m);
+  bind_cartesian_vector(m);
+  bind_keplerian_state(m);
+  bind_keplerian_elements(m);
+  bind_spherical_vector(m);
+  bind_equinoctial_elements(m);
+  bind_geodetic_position(m);
+}
 
 }  // namespace qv::py

@@ -64,7 +64,7 @@ void ECIToTopoComps(const double sen_pos[3], const double sat_pos[3], const doub
   const Vec3 sez = mul(m, rho);
   const Vec3 sez_dot = mul(m, vel - cross(kEarthSpin, sat));
   const double horiz = std::hypot(sez[0], sez[1]);
-  topo[2] = wrap360(std::atan2(sez[1], -sez[0]) * kRadToDeg);
+  topo[2] = horiz == 0.0 ? 0.0 : wrap360(std::atan2(sez[1], -sez[0]) * kRadToDeg);
   topo[3] = std::atan2(sez[2], horiz) * kRadToDeg;
   topo[4] = range;
   topo[7] = rate_or_zero(sez_dot[0] * sez[1] - sez[0] * sez_dot[1], horiz * horiz) * kRadToDeg;

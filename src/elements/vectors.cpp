@@ -1,0 +1,41 @@
+#include <cmath>
+
+#include "elements/cartesian_vector.h"
+#include "elements/spherical_vector.h"
+
+namespace qv {
+namespace {
+constexpr double kDegPerRad = 57.29577951308232;
+constexpr double kRadPerDeg = 0.017453292519943295;
+}  // namespace
+
+double CartesianVector::magnitude() const { return std::sqrt(x * x + y * y + z * z); }
+
+double CartesianVector::dot(const CartesianVector& o) const { return x * o.x + y * o.y + z * o.z; }
+
+double CartesianVector::angle(const CartesianVector& o) const {
+  const double p = magnitude() * o.magnitude();
+  if (p == 0.0) return 0.0;
+  return std::acos(dot(o) / p);
+}
+
+double CartesianVector::distance(const CartesianVector& o) const { return (*this - o).magnitude(); }
+
+SphericalVector CartesianVector::to_spherical() const {
+  return {magnitude(), std::atan2(y, x) * kDegPerRad, std::atan2(z, std::sqrt(x * x + y * y)) * kDegPerRad};
+}
+
+CartesianVector SphericalVector::to_cartesian() const {
+  const double a = right_ascension * kRadPerDeg, d = declination * kRadPerDeg;
+  return {range * std::cos(d) * std::cos(a), range * std::cos(d) * std::sin(a), range * std::sin(d)};
+}
+
+CartesianVector operator+(const CartesianVector& a, const CartesianVector& b) {
+  return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+
+CartesianVector operator-(const CartesianVector& a, const CartesianVector& b) {
+  return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+
+}  // namespace qv
