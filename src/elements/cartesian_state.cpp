@@ -1,4 +1,4 @@
-// Frame conversions of Cartesian states and Cartesian <-> Keplerian states.
+// Frame conversions of Cartesian states and their osculating elements.
 #include <array>
 
 #include "elements/cartesian_state.h"
@@ -69,21 +69,6 @@ Result<KeplerianState> CartesianState::to_keplerian() const {
   if (saal::PosVelToKep(r.data(), v.data(), kep) != 0) return saal_failure();
   return KeplerianState{epoch, KeplerianElements::from_saal_array(kep), frame,
                         KeplerianType::Osculating};
-}
-
-Result<CartesianState> KeplerianState::to_cartesian() const {
-  const auto kep = elements.to_saal_array();
-  double r[3], v[3];
-  if (saal::KepToPosVel(kep.data(), r, v) != 0) return saal_failure();
-  return CartesianState{epoch, CartesianVector::from_array(r), CartesianVector::from_array(v), frame};
-}
-
-Result<KeplerianState> KeplerianState::to_frame(ReferenceFrame target) const {
-  auto cartesian = to_cartesian();
-  if (!cartesian) return cartesian.error();
-  auto moved = cartesian->to_frame(target);
-  if (!moved) return moved.error();
-  return moved->to_keplerian();
 }
 
 }  // namespace qv

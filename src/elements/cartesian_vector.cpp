@@ -6,7 +6,6 @@
 namespace qv {
 namespace {
 constexpr double kDegPerRad = 57.29577951308232;
-constexpr double kRadPerDeg = 0.017453292519943295;
 }  // namespace
 
 double CartesianVector::magnitude() const { return std::sqrt(x * x + y * y + z * z); }
@@ -23,11 +22,6 @@ double CartesianVector::distance(const CartesianVector& o) const { return (*this
 
 SphericalVector CartesianVector::to_spherical() const {
   return {magnitude(), std::atan2(y, x) * kDegPerRad, std::atan2(z, std::sqrt(x * x + y * y)) * kDegPerRad};
-}
-
-CartesianVector SphericalVector::to_cartesian() const {
-  const double a = right_ascension * kRadPerDeg, d = declination * kRadPerDeg;
-  return {range * std::cos(d) * std::cos(a), range * std::cos(d) * std::sin(a), range * std::sin(d)};
 }
 
 CartesianVector operator+(const CartesianVector& a, const CartesianVector& b) {

@@ -1,4 +1,4 @@
-// Keplerian and equinoctial element conversions through the layer.
+// Keplerian element conversions through the layer.
 #include <cmath>
 
 #include "elements/equinoctial_elements.h"
@@ -37,13 +37,6 @@ Result<EquinoctialElements> KeplerianElements::to_equinoctial() const {
   double e[6];
   if (saal::KepToEqnx(kep.data(), e) != 0) return saal_failure();
   return EquinoctialElements{e[0], e[1], e[2], e[3], e[4], e[5]};
-}
-
-Result<KeplerianElements> EquinoctialElements::to_keplerian() const {
-  const auto eqnx = to_array();
-  double kep[6];
-  if (saal::EqnxToKep(eqnx.data(), kep) != 0) return saal_failure();
-  return KeplerianElements::from_saal_array(kep);
 }
 
 }  // namespace qv
