@@ -1,9 +1,11 @@
+#include "elements/bore_to_body_angles_binding.h"
 #include "elements/cartesian_state_binding.h"
 #include "elements/cartesian_vector_binding.h"
 #include "elements/equinoctial_elements_binding.h"
 #include "elements/geodetic_position_binding.h"
 #include "elements/keplerian_elements_binding.h"
 #include "elements/keplerian_state_binding.h"
+#include "elements/relative_state_binding.h"
 #include "elements/spherical_vector_binding.h"
 #include "lib/python/binding.h"
 #include "lib/python/submodules.h"
@@ -23,6 +25,8 @@ void register_elements_module(nb::module_& m) {
   bind_spherical_vector(m);
   bind_equinoctial_elements(m);
   bind_geodetic_position(m);
+  bind_relative_state(m);
+  bind_bore_to_body_angles(m);
 }
 
 }  // namespace qv::py
