@@ -165,8 +165,10 @@ struct ArgConverter<nb::handle> {
   static nb::handle convert(nb::handle h, const char*) { return h; }
 };
 
+// By value even for `const T&` parameters: the converted argument must
+// outlive the call, so it never binds a reference to a temporary.
 template <class T>
-T convert_arg(nb::handle h, const char* name) {
+std::remove_cvref_t<T> convert_arg(nb::handle h, const char* name) {
   return ArgConverter<std::remove_cvref_t<T>>::convert(h, name);
 }
 
