@@ -52,6 +52,34 @@ Rates resonance_rates(const Model& m, double xli, double xni, double atime) {
 
 }  // namespace
 
+ResonanceNode resonance_start(const Model& m) {
+  ResonanceNode node{0.0, m.ds.xlamo, m.no, 0.0, 0.0, 0.0};
+  const Rates r = resonance_rates(m, node.xli, node.xni, node.atime);
+  node.xndt = r.xndt;
+  node.xnddt = r.xnddt;
+  node.xldot = r.xldot;
+  return node;
+}
+
+void resonance_step(const Model& m, double delt, ResonanceNode& node) {
+  node.xli = node.xli + node.xldot * delt + node.xndt * kStepSquaredHalf;
+  node.xni = node.xni + node.xndt * delt + node.xnddt * kStepSquaredHalf;
+  node.atime = node.atime + delt;
+  const Rates r = resonance_rates(m, node.xli, node.xni, node.atime);
+  node.xndt = r.xndt;
+  node.xnddt = r.xnddt;
+  node.xldot = r.xldot;
+}
+
+double resonance_direction(double t) { return t > 0.0 ? kStep : -kStep; }
+
+ResonanceNode resonance_node(const Model& m, double t) {
+  const double delt = resonance_direction(t);
+  ResonanceNode node = resonance_start(m);
+  while (std::fabs(t - node.atime) >= kStep) resonance_step(m, delt, node);
+  return node;
+}
+
 void deep_space_secular(const Model& m, double t, double& em, double& argpm, double& inclm,
                         double& mm, double& nodem, double& nm) {
   const DeepSpace& ds = m.ds;
@@ -63,22 +91,12 @@ void deep_space_secular(const Model& m, double t, double& em, double& argpm, dou
   mm = mm + ds.dmdt * t;
   if (ds.resonance == 0) return;
 
-  const double delt = t > 0.0 ? kStep : -kStep;
-  double atime = 0.0;
-  double xni = m.no;
-  double xli = ds.xlamo;
-  Rates r = resonance_rates(m, xli, xni, atime);
-  while (std::fabs(t - atime) >= kStep) {
-    xli = xli + r.xldot * delt + r.xndt * kStepSquaredHalf;
-    xni = xni + r.xndt * delt + r.xnddt * kStepSquaredHalf;
-    atime = atime + delt;
-    r = resonance_rates(m, xli, xni, atime);
-  }
-  const double ft = t - atime;
-  const double integrated = xni + r.xndt * ft + r.xnddt * ft * ft * 0.5;
+  const ResonanceNode node = resonance_node(m, t);
+  const double ft = t - node.atime;
+  const double integrated = node.xni + node.xndt * ft + node.xnddt * ft * ft * 0.5;
   // Kept as a drift from the epoch value, as the published code forms it.
   nm = m.no + (integrated - m.no);
-  const double xl = xli + r.xldot * ft + r.xndt * ft * ft * 0.5;
+  const double xl = node.xli + node.xldot * ft + node.xndt * ft * ft * 0.5;
   if (ds.resonance != 1) {
     mm = xl - 2.0 * nodem + 2.0 * theta;
   } else {

@@ -1,0 +1,278 @@
+// Batch propagation: one satellite at many times, many satellites at one
+// time. Inputs are packed into blocks of lanes for the vectorised kernel,
+// which is chosen once per process by the processor's features.
+//
+// One satellite at many times keeps the resonance integration's nodes for
+// the call, so each time costs only its last partial step.
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../common/last_error.h"
+#include "deep_space.h"
+#include "saal/earth_models.h"
+#include "sgp4_batch_kernel.h"
+#include "sgp4_table.h"
+
+namespace saal {
+namespace sgp4::batch {
+
+void set_lane_model(Lanes& L, int i, const Model& m) {
+  const bool full_drag = !m.simple_drag;
+  const DeepSpace& ds = m.ds;
+  L.mo[i] = m.mo;
+  L.mdot[i] = m.mdot;
+  L.argpo[i] = m.argpo;
+  L.argpdot[i] = m.argpdot;
+  L.nodeo[i] = m.nodeo;
+  L.nodedot[i] = m.nodedot;
+  L.nodecf[i] = m.nodecf;
+  L.cc1[i] = m.cc1;
+  L.bstar_cc4[i] = m.bstar * m.cc4;
+  L.t2cof[i] = m.t2cof;
+  // Zero coefficients switch the higher-order drag terms off exactly.
+  L.omgcof[i] = full_drag ? m.omgcof : 0.0;
+  L.eta[i] = m.eta;
+  L.xmcof[i] = full_drag ? m.xmcof : 0.0;
+  L.delmo[i] = m.delmo;
+  L.d2[i] = full_drag ? m.d2 : 0.0;
+  L.d3[i] = full_drag ? m.d3 : 0.0;
+  L.d4[i] = full_drag ? m.d4 : 0.0;
+  L.bstar_cc5[i] = full_drag ? m.bstar * m.cc5 : 0.0;
+  L.sinmao[i] = m.sinmao;
+  L.t3cof[i] = full_drag ? m.t3cof : 0.0;
+  L.t4cof[i] = full_drag ? m.t4cof : 0.0;
+  L.t5cof[i] = full_drag ? m.t5cof : 0.0;
+  L.no[i] = m.no;
+  L.ecco[i] = m.ecco;
+  L.inclo[i] = m.inclo;
+  L.ao[i] = m.ao;
+  L.aycof[i] = m.aycof;
+  L.xlcof[i] = m.xlcof;
+  L.con41[i] = m.con41;
+  L.x1mth2[i] = m.x1mth2;
+  L.x7thm1[i] = m.x7thm1;
+  L.deep[i] = m.deep_space ? 1.0 : 0.0;
+  L.dedt[i] = ds.dedt;
+  L.didt[i] = ds.didt;
+  L.domdt[i] = ds.domdt;
+  L.dnodt[i] = ds.dnodt;
+  L.dmdt[i] = ds.dmdt;
+  L.gsto[i] = m.gsto;
+  L.resonance[i] = m.deep_space ? ds.resonance : 0.0;
+  set_lane_node(L, i, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0);
+  L.e3[i] = ds.e3;
+  L.ee2[i] = ds.ee2;
+  L.se2[i] = ds.se2;
+  L.se3[i] = ds.se3;
+  L.sgh2[i] = ds.sgh2;
+  L.sgh3[i] = ds.sgh3;
+  L.sgh4[i] = ds.sgh4;
+  L.sh2[i] = ds.sh2;
+  L.sh3[i] = ds.sh3;
+  L.si2[i] = ds.si2;
+  L.si3[i] = ds.si3;
+  L.sl2[i] = ds.sl2;
+  L.sl3[i] = ds.sl3;
+  L.sl4[i] = ds.sl4;
+  L.xgh2[i] = ds.xgh2;
+  L.xgh3[i] = ds.xgh3;
+  L.xgh4[i] = ds.xgh4;
+  L.xh2[i] = ds.xh2;
+  L.xh3[i] = ds.xh3;
+  L.xi2[i] = ds.xi2;
+  L.xi3[i] = ds.xi3;
+  L.xl2[i] = ds.xl2;
+  L.xl3[i] = ds.xl3;
+  L.xl4[i] = ds.xl4;
+  L.zmol[i] = ds.zmol;
+  L.zmos[i] = ds.zmos;
+}
+
+void set_lane_node(Lanes& L, int i, double atime, double xli, double xni, double xndt,
+                   double xnddt, double xldot) {
+  L.node_atime[i] = atime;
+  L.node_xli[i] = xli;
+  L.node_xni[i] = xni;
+  L.node_xndt[i] = xndt;
+  L.node_xnddt[i] = xnddt;
+  L.node_xldot[i] = xldot;
+}
+
+namespace {
+
+using Kernel = void (*)(const Lanes&, bool, Outputs&);
+
+Kernel kernel() {
+  static const Kernel chosen = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma")
+               ? &avx2::propagate_block
+               : &generic::propagate_block;
+  }();
+  return chosen;
+}
+
+void set_node(Lanes& L, int i, const ResonanceNode& n) {
+  set_lane_node(L, i, n.atime, n.xli, n.xni, n.xndt, n.xnddt, n.xldot);
+}
+
+// Resonance nodes of one model, extended on demand in both directions.
+class NodeCache {
+ public:
+  explicit NodeCache(const Model& m) : model_(m) {
+    forward_.push_back(resonance_start(m));
+    backward_.push_back(forward_.front());
+  }
+
+  // The node the scalar integration reaches for `t` (same steps, same sums).
+  ResonanceNode node_for(double t) {
+    constexpr double kStep = 720.0;
+    constexpr std::size_t kMaxCached = 100000;
+    auto steps = static_cast<std::size_t>(std::fabs(t) / kStep);
+    const double delt = resonance_direction(t);
+    while (steps > 0 && std::fabs(t - delt * static_cast<double>(steps - 1)) < kStep) --steps;
+    while (std::fabs(t - delt * static_cast<double>(steps)) >= kStep) ++steps;
+    if (steps > kMaxCached) return resonance_node(model_, t);
+    std::vector<ResonanceNode>& nodes = delt > 0.0 ? forward_ : backward_;
+    while (nodes.size() <= steps) {
+      ResonanceNode next = nodes.back();
+      resonance_step(model_, delt, next);
+      nodes.push_back(next);
+    }
+    return nodes[steps];
+  }
+
+ private:
+  const Model& model_;
+  std::vector<ResonanceNode> forward_, backward_;
+};
+
+struct OutputArrays {
+  double *x, *y, *z, *vx, *vy, *vz;
+  int* errors;
+};
+
+bool valid_outputs(const OutputArrays& o) {
+  return o.x && o.y && o.z && o.vx && o.vy && o.vz && o.errors;
+}
+
+void clear(const OutputArrays& o, int count) {
+  for (int i = 0; i < count; ++i) {
+    o.x[i] = o.y[i] = o.z[i] = o.vx[i] = o.vy[i] = o.vz[i] = 0.0;
+    o.errors[i] = 0;
+  }
+}
+
+void store(const Outputs& out, int lanes, int offset, const OutputArrays& o) {
+  for (int j = 0; j < lanes; ++j) {
+    const int i = offset + j;
+    o.x[i] = out.x[j];
+    o.y[i] = out.y[j];
+    o.z[i] = out.z[j];
+    o.vx[i] = out.vx[j];
+    o.vy[i] = out.vy[j];
+    o.vz[i] = out.vz[j];
+    o.errors[i] = static_cast<int>(out.error[j]);
+  }
+}
+
+}  // namespace
+}  // namespace sgp4::batch
+
+int Sgp4PropDs50UtcBatch(Key sat_key, int count, const double* ds50_utc, double* x, double* y,
+                         double* z, double* vx, double* vy, double* vz, int* errors_out) {
+  using namespace sgp4::batch;
+  constexpr const char* kCaller = "Sgp4PropDs50UtcBatch";
+  const OutputArrays o{x, y, z, vx, vy, vz, errors_out};
+  if (count < 0 || (count > 0 && (ds50_utc == nullptr || !valid_outputs(o)))) {
+    return detail::fail(std::string(kCaller) + ": negative count or missing array");
+  }
+  clear(o, count);
+  const auto row = sgp4::find_row(sat_key, kCaller);
+  if (!row) return 1;
+  const sgp4::Model& m = row->model;
+  for (int i = 0; i < count; ++i) {
+    if (!std::isfinite(ds50_utc[i])) {
+      return detail::fail(std::string(kCaller) + ": time " + std::to_string(i) +
+                          " is not a finite number");
+    }
+  }
+
+  Lanes lanes;
+  for (int j = 0; j < kBlock; ++j) set_lane_model(lanes, j, m);
+  const bool resonant = m.deep_space && m.ds.resonance != 0;
+  std::unique_ptr<NodeCache> nodes = resonant ? std::make_unique<NodeCache>(m) : nullptr;
+  const Kernel propagate = kernel();
+  Outputs out;
+  int first_failure = -1;
+  for (int offset = 0; offset < count; offset += kBlock) {
+    const int used = std::min(kBlock, count - offset);
+    for (int j = 0; j < kBlock; ++j) {
+      const double ds50 = ds50_utc[offset + std::min(j, used - 1)];
+      lanes.t[j] = (ds50 - m.epoch_ds50_utc) * kMinutesPerDay;
+      if (resonant) set_node(lanes, j, nodes->node_for(lanes.t[j]));
+    }
+    propagate(lanes, m.deep_space, out);
+    store(out, used, offset, o);
+    for (int j = 0; j < used && first_failure < 0; ++j) {
+      if (out.error[j] != 0.0) first_failure = offset + j;
+    }
+  }
+  if (first_failure < 0) return 0;
+  const double minutes = (ds50_utc[first_failure] - m.epoch_ds50_utc) * kMinutesPerDay;
+  return detail::fail(sgp4::failure_message(
+      kCaller, *row, minutes, static_cast<sgp4::Failure>(errors_out[first_failure])));
+}
+
+int Sgp4PropSatsDs50UtcBatch(int count, const Key* sat_keys, double* x, double* y, double* z,
+                             double* vx, double* vy, double* vz, int* errors_out,
+                             double ds50_utc) {
+  using namespace sgp4::batch;
+  constexpr const char* kCaller = "Sgp4PropSatsDs50UtcBatch";
+  const OutputArrays o{x, y, z, vx, vy, vz, errors_out};
+  if (count < 0 || (count > 0 && (sat_keys == nullptr || !valid_outputs(o)))) {
+    return detail::fail(std::string(kCaller) + ": negative count or missing array");
+  }
+  clear(o, count);
+  if (!std::isfinite(ds50_utc)) {
+    return detail::fail(std::string(kCaller) + ": time is not a finite number");
+  }
+  std::vector<std::shared_ptr<const sgp4::Sgp4Row>> rows(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    rows[static_cast<std::size_t>(i)] = sgp4::find_row(sat_keys[i], kCaller);
+    if (!rows[static_cast<std::size_t>(i)]) return 1;
+  }
+
+  Lanes lanes;
+  const Kernel propagate = kernel();
+  Outputs out;
+  int first_failure = -1;
+  for (int offset = 0; offset < count; offset += kBlock) {
+    const int used = std::min(kBlock, count - offset);
+    bool any_deep = false;
+    for (int j = 0; j < kBlock; ++j) {
+      const sgp4::Model& m = rows[static_cast<std::size_t>(offset + std::min(j, used - 1))]->model;
+      set_lane_model(lanes, j, m);
+      lanes.t[j] = (ds50_utc - m.epoch_ds50_utc) * kMinutesPerDay;
+      if (m.deep_space && m.ds.resonance != 0) {
+        set_node(lanes, j, sgp4::resonance_node(m, lanes.t[j]));
+      }
+      any_deep = any_deep || m.deep_space;
+    }
+    propagate(lanes, any_deep, out);
+    store(out, used, offset, o);
+    for (int j = 0; j < used && first_failure < 0; ++j) {
+      if (out.error[j] != 0.0) first_failure = offset + j;
+    }
+  }
+  if (first_failure < 0) return 0;
+  const sgp4::Sgp4Row& row = *rows[static_cast<std::size_t>(first_failure)];
+  const double minutes = (ds50_utc - row.model.epoch_ds50_utc) * kMinutesPerDay;
+  return detail::fail(sgp4::failure_message(
+      kCaller, row, minutes, static_cast<sgp4::Failure>(errors_out[first_failure])));
+}
+
+}  // namespace saal

@@ -1,0 +1,56 @@
+// Block kernel of the batch path: the SGP4/SDP4 propagation of up to kBlock
+// (satellite, time) lanes at once, written as short loops over the lanes
+// that the compiler turns into SIMD code. The same source is compiled twice
+// (AVX2/FMA and the x86-64 baseline); the caller picks one at run time.
+//
+// Lanes hold each model's constants, so one block may mix satellites, near
+// Earth and deep space. The resonance integration, the one step with a
+// data-dependent loop, is done by the caller up to its last node; the kernel
+// finishes the last partial step.
+#pragma once
+
+#include "sgp4_model.h"
+
+namespace saal::sgp4::batch {
+
+inline constexpr int kBlock = 16;
+
+#define SAAL_SGP4_LANE_FIELDS(X)                                                              \
+  X(t) X(mo) X(mdot) X(argpo) X(argpdot) X(nodeo) X(nodedot) X(nodecf) X(cc1) X(bstar_cc4)  \
+  X(t2cof) X(omgcof) X(eta) X(xmcof) X(delmo) X(d2) X(d3) X(d4) X(bstar_cc5) X(sinmao)       \
+  X(t3cof) X(t4cof) X(t5cof) X(no) X(ecco) X(inclo) X(ao) X(aycof) X(xlcof) X(con41)         \
+  X(x1mth2) X(x7thm1) X(deep) X(dedt) X(didt) X(domdt) X(dnodt) X(dmdt) X(gsto)              \
+  X(resonance) X(node_atime) X(node_xli) X(node_xni) X(node_xndt) X(node_xnddt)              \
+  X(node_xldot) X(e3) X(ee2) X(se2) X(se3) X(sgh2) X(sgh3) X(sgh4) X(sh2) X(sh3) X(si2)      \
+  X(si3) X(sl2) X(sl3) X(sl4) X(xgh2) X(xgh3) X(xgh4) X(xh2) X(xh3) X(xi2) X(xi3) X(xl2)     \
+  X(xl3) X(xl4) X(zmol) X(zmos)
+
+// Inputs of one block, structure of arrays.
+struct Lanes {
+#define SAAL_SGP4_DECLARE(name) double name[kBlock];
+  SAAL_SGP4_LANE_FIELDS(SAAL_SGP4_DECLARE)
+#undef SAAL_SGP4_DECLARE
+};
+
+struct Outputs {
+  double x[kBlock], y[kBlock], z[kBlock], vx[kBlock], vy[kBlock], vz[kBlock];
+  double error[kBlock];  // Failure code, 0 for success; the state is zero on failure
+};
+
+// Copies a model's constants into lane i (time and resonance node apart).
+void set_lane_model(Lanes& lanes, int i, const Model& model);
+
+// Sets lane i's resonance node for its time (a no-op without resonance).
+void set_lane_node(Lanes& lanes, int i, double atime, double xli, double xni, double xndt,
+                   double xnddt, double xldot);
+
+// Propagates all kBlock lanes (unused lanes must still hold a valid model,
+// e.g. a copy of lane 0). `any_deep` false skips the deep-space stages.
+namespace avx2 {
+void propagate_block(const Lanes& lanes, bool any_deep, Outputs& out);
+}
+namespace generic {
+void propagate_block(const Lanes& lanes, bool any_deep, Outputs& out);
+}
+
+}  // namespace saal::sgp4::batch
