@@ -6,7 +6,7 @@ re-export them for convenience.
 """
 
 from . import _quorvane
-from ._quorvane import get_thread_count, set_thread_count
+from ._quorvane import get_thread_count, set_thread_count, set_jpl_ephemeris_file_path
 from ._quorvane import (
     saal,
     astro_func_interface,
@@ -35,5 +35,6 @@ def _reexport(*modules):
 __all__ = [
     "get_thread_count",
     "set_thread_count",
+    "set_jpl_ephemeris_file_path",
     "SAALError",
 ] + _reexport(enums, time, elements, propagation, catalogs, bodies, events, estimation)

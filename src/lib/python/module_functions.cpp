@@ -4,6 +4,7 @@
 
 #include "lib/python/binding.h"
 #include "lib/worker_pool.h"
+#include "saal/astro_func_interface.h"
 
 namespace qv::py {
 
@@ -12,6 +13,14 @@ void add_module_functions(nb::module_& m) {
   def_function(
       m, "set_thread_count",
       [](std::size_t count) { unwrap_or_fault(pool::create(count)); }, {"count"});
+  // A file that cannot be used is reported rather than ignored, so that Sun
+  // and Moon positions never silently fall back to the analytic series.
+  def_function(
+      m, "set_jpl_ephemeris_file_path",
+      [](const std::string& jpl_path) {
+        unwrap(astro::set_jpl_ephemeris_file_path(zero_terminated(jpl_path)), saal_error_type());
+      },
+      {"jpl_path"});
 }
 
 }  // namespace qv::py
