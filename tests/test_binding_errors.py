@@ -2,6 +2,7 @@
 
 import pytest
 
+from quorvane._quorvane import astro_func_interface as astro
 from quorvane._quorvane import enums, saal
 
 M = saal.MainInterface
@@ -14,6 +15,14 @@ CASES = [
     (lambda: M.set_key_mode(enums.SAALKeyMode.NoDuplicates, key_mode=enums.SAALKeyMode.NoDuplicates),
      TypeError, "multiple values for argument 'key_mode'"),
     (lambda: M.get_key_mode(1), TypeError, "takes 0 positional arguments but 1 was given"),
+    (lambda: astro.theta_teme_to_lla(0.0, [1.0, 2.0]), ValueError,
+     r"^expected a sequence of length 3 \(got 2\)$"),
+    (lambda: astro.theta_teme_to_lla(0.0, (1.0, 2.0, 3.0, 4.0)), ValueError,
+     r"^expected a sequence of length 3 \(got 4\)$"),
+    (lambda: astro.theta_teme_to_lla(0.0, "xyz"), TypeError, "^argument 'teme_pos': "),
+    (lambda: astro.theta_teme_to_lla(0.0, [1.0, "2", 3.0]), TypeError, "^argument 'teme_pos': "),
+    (lambda: astro.theta_teme_to_lla("0", [1.0, 2.0, 3.0]), TypeError,
+     "^argument 'theta': expected float, got str$"),
     (lambda: M(), TypeError, "^No constructor defined for MainInterface$"),
     (lambda: enums.KeplerianType(6), TypeError, "^No constructor defined for KeplerianType$"),
 ]
@@ -44,3 +53,10 @@ def test_internal_fault_is_not_an_exception(fresh_python):
         "    print(type(e).__mro__[1].__name__)\n"
     )
     assert out == "BaseException"
+
+
+@pytest.mark.parametrize("make", [list, tuple, lambda v: __import__("numpy").array(v),
+                                  lambda v: range(7000, 7003)])
+def test_fixed_length_arguments_take_any_sequence(make):
+    lat, lon, height = astro.theta_teme_to_lla(theta=0.0, teme_pos=make([7000, 7001, 7002]))
+    assert height > 0
