@@ -54,30 +54,36 @@ NB_MODULE(_quorvane, m) {
   install_logging_bridge();
   add_module_functions(m);
 
-  add_submodule(m, "saal", register_saal_module,
-                "import sys; sys.modules['quorvane._quorvane.saal'] = saal");
-  add_submodule(
-      m, "astro_func_interface", register_astro_func_interface_module,
-      "import sys; sys.modules['quorvane._quorvane.saal.astro_func_interface'] = astro_func_interface");
-  add_submodule(
-      m, "time_func_interface", register_time_func_interface_module,
-      "import sys; sys.modules['quorvane._quorvane.saal.time_func_interface'] = time_func_interface");
-  add_submodule(m, "enums", register_enums_module,
-                "import sys; sys.modules['quorvane._quorvane.enums'] = enums");
-  add_submodule(m, "time", register_time_module,
-                "import sys; sys.modules['quorvane._quorvane.time'] = time");
-  add_submodule(m, "elements", register_elements_module,
-                "import sys; sys.modules['quorvane._quorvane.elements'] = elements");
-  add_submodule(m, "propagation", register_propagation_module,
-                "import sys; sys.modules['quorvane._quorvane.propagation'] = propagation");
-  add_submodule(m, "catalogs", register_catalogs_module,
-                "import sys; sys.modules['quorvane._quorvane.catalogs'] = catalogs");
-  add_submodule(m, "bodies", register_bodies_module,
-                "import sys; sys.modules['quorvane._quorvane.bodies'] = bodies");
-  add_submodule(m, "events", register_events_module,
-                "import sys; sys.modules['quorvane._quorvane.events'] = events");
-  add_submodule(m, "estimation", register_estimation_module,
-                "import sys; sys.modules['quorvane._quorvane.estimation'] = estimation");
-  add_submodule(m, "exceptions", register_exceptions_module,
-                "import sys; sys.modules['quorvane._quorvane.exceptions'] = exceptions");
+  struct Submodule {
+    const char* name;
+    void (*fill)(nb::module_&);
+    const char* alias_statement;
+  };
+  static constexpr Submodule kSubmodules[] = {
+      {"saal", register_saal_module,
+       "import sys; sys.modules['quorvane._quorvane.saal'] = saal"},
+      {"astro_func_interface", register_astro_func_interface_module,
+       "import sys; sys.modules['quorvane._quorvane.saal.astro_func_interface'] = "
+       "astro_func_interface"},
+      {"time_func_interface", register_time_func_interface_module,
+       "import sys; sys.modules['quorvane._quorvane.saal.time_func_interface'] = "
+       "time_func_interface"},
+      {"enums", register_enums_module, "import sys; sys.modules['quorvane._quorvane.enums'] = enums"},
+      {"time", register_time_module, "import sys; sys.modules['quorvane._quorvane.time'] = time"},
+      {"elements", register_elements_module,
+       "import sys; sys.modules['quorvane._quorvane.elements'] = elements"},
+      {"propagation", register_propagation_module,
+       "import sys; sys.modules['quorvane._quorvane.propagation'] = propagation"},
+      {"catalogs", register_catalogs_module,
+       "import sys; sys.modules['quorvane._quorvane.catalogs'] = catalogs"},
+      {"bodies", register_bodies_module,
+       "import sys; sys.modules['quorvane._quorvane.bodies'] = bodies"},
+      {"events", register_events_module,
+       "import sys; sys.modules['quorvane._quorvane.events'] = events"},
+      {"estimation", register_estimation_module,
+       "import sys; sys.modules['quorvane._quorvane.estimation'] = estimation"},
+      {"exceptions", register_exceptions_module,
+       "import sys; sys.modules['quorvane._quorvane.exceptions'] = exceptions"},
+  };
+  for (const Submodule& sub : kSubmodules) add_submodule(m, sub.name, sub.fill, sub.alias_statement);
 }
