@@ -1,7 +1,7 @@
 // TEME <-> EFG <-> ECR.
-//  - EFG (Earth-fixed Greenwich) is TEME turned about its z axis by the FK5
-//    Greenwich mean sidereal angle of the UT1 instant (IAU-82 GMST, which is
-//    what TEME's uniform equinox is defined against); velocities add the
+//  - EFG (Earth-fixed Greenwich) is TEME turned about its z axis by the
+//    Greenwich mean sidereal angle of the UT1 instant (teme_greenwich_angle.h);
+//    velocities add the
 //    Earth's rotation, w x r, at the IERS conventional rate (length-of-day
 //    variation ignored: below 1e-9 relative in velocity).
 //  - ECR (Earth-centred rotating, the terrestrial frame of the IERS) is EFG
@@ -14,6 +14,7 @@
 #include "../common/last_error.h"
 #include "saal/earth_models.h"
 #include "saal/saal.h"
+#include "teme_greenwich_angle.h"
 #include "vec3.h"
 
 namespace saal {
@@ -28,8 +29,6 @@ bool valid_inputs(const double* pos, const double* vel, double ds50, const char*
   set_last_error(std::string(op) + ": position, velocity and time must be finite numbers");
   return false;
 }
-
-double greenwich_angle(double ds50_utc) { return ThetaGrnwchFK5(UTCToUT1(ds50_utc)); }
 
 Mat3 polar_motion(double ds50_utc) {
   double xp = 0.0, yp = 0.0;
@@ -51,7 +50,7 @@ int ECIToEFGTime(const double pos[3], const double vel[3], double efg_pos[3], do
     clear(efg_pos, efg_vel);
     return 1;
   }
-  const double theta = greenwich_angle(ds50_utc);
+  const double theta = teme_greenwich_angle(ds50_utc);
   const Vec3 r = rot_z(load3(pos), theta);
   const Vec3 v = rot_z(load3(vel), theta) - cross(kEarthSpin, r);
   store3(r, efg_pos);
@@ -65,7 +64,7 @@ int EFGToECITime(const double efg_pos[3], const double efg_vel[3], double pos[3]
     clear(pos, vel);
     return 1;
   }
-  const double theta = greenwich_angle(ds50_utc);
+  const double theta = teme_greenwich_angle(ds50_utc);
   const Vec3 r_efg = load3(efg_pos);
   const Vec3 v_inertial = load3(efg_vel) + cross(kEarthSpin, r_efg);
   store3(rot_z(r_efg, -theta), pos);

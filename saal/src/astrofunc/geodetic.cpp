@@ -9,6 +9,7 @@
 #include "../common/last_error.h"
 #include "saal/earth_models.h"
 #include "saal/saal.h"
+#include "teme_greenwich_angle.h"
 #include "vec3.h"
 
 namespace saal {
@@ -40,8 +41,6 @@ bool efg_to_llh(const double efg[3], double llh[3], const char* op) {
   return true;
 }
 
-double greenwich_angle(double ds50_utc) { return ThetaGrnwchFK5(UTCToUT1(ds50_utc)); }
-
 }  // namespace
 
 int EFGPosToLLH(const double efg_pos[3], double llh[3]) {
@@ -66,7 +65,7 @@ void XYZToLLHTime(const double pos[3], double llh[3], double ds50_utc) {
     return;
   }
   double efg[3];
-  store3(rot_z(load3(pos), greenwich_angle(ds50_utc)), efg);
+  store3(rot_z(load3(pos), teme_greenwich_angle(ds50_utc)), efg);
   efg_to_llh(efg, llh, "XYZToLLHTime");
 }
 
@@ -87,7 +86,7 @@ void LLHToXYZTime(const double llh[3], double pos[3], double ds50_utc) {
     set_last_error("LLHToXYZTime: geodetic conversion failed");
     return;
   }
-  store3(rot_z(load3(efg), -greenwich_angle(ds50_utc)), pos);
+  store3(rot_z(load3(efg), -teme_greenwich_angle(ds50_utc)), pos);
 }
 
 }  // namespace saal

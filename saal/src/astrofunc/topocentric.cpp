@@ -12,6 +12,7 @@
 #include "../common/last_error.h"
 #include "saal/earth_models.h"
 #include "saal/saal.h"
+#include "teme_greenwich_angle.h"
 #include "vec3.h"
 
 namespace saal {
@@ -123,7 +124,7 @@ void RaDecToAzElTime(double* az, double* el, double ds50_utc, double lat, double
     set_last_error("RaDecToAzElTime: time must be a finite number");
     return;
   }
-  RaDecToAzEl(az, el, ThetaGrnwchFK5(UTCToUT1(ds50_utc)), lat, lon, ra, dec);
+  RaDecToAzEl(az, el, teme_greenwich_angle(ds50_utc), lat, lon, ra, dec);
 }
 
 }  // namespace saal
