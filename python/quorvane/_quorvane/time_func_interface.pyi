@@ -1,0 +1,13 @@
+def time_constants_loaded() -> bool:
+    """True once a time-constants file has been loaded explicitly (the built-in
+    IERS table is in force before that)."""
+def load_time_constants(path: str) -> None:
+    """Loads a time-constants file: one dated record per line of year, day of
+    year, TAI-UTC (s), UT1-UTC (s), UT1-UTC rate (ms/day), polar motion x and y
+    (arcsec), whitespace-separated or in fixed columns 1-4, 6-8, 9-18, 19-28,
+    29-38, 39-48, 49-58. Lines starting with '#' or '*' are comments. Raises
+    SAALError naming the path and line; the table in force then stays."""
+def ds50_utc_to_ut1(ds50_utc: float) -> float: ...
+def get_fk4_greenwich_angle(ds50_ut1: float) -> float: ...
+def get_fk5_greenwich_angle(ds50_ut1: float) -> float: ...
+def ymd_components_to_ds50(year: int, month: int, day: int, hour: int, minute: int, second: float) -> float: ...
