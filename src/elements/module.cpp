@@ -7,6 +7,7 @@
 #include "elements/keplerian_state_binding.h"
 #include "elements/relative_state_binding.h"
 #include "elements/spherical_vector_binding.h"
+#include "elements/tle_binding.h"
 #include "lib/python/binding.h"
 #include "lib/python/submodules.h"
 
@@ -18,6 +19,7 @@ namespace qv::py {
 // HorizonElements, HorizonState, OrbitPlotState, OrbitPlotData, RelativeState,
 // BoreToBodyAngles, TopocentricState.
 void register_elements_module(nb::module_& m) {
+  bind_tle(m);
   bind_cartesian_state(m);
   bind_cartesian_vector(m);
   bind_keplerian_state(m);

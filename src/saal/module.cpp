@@ -7,6 +7,7 @@ namespace qv::py {
 void register_saal_module(nb::module_& m) {
   bind_main_interface(m);
   bind_ext_ephem_interface(m);
+  bind_tle_interface(m);
 }
 
 }  // namespace qv::py
