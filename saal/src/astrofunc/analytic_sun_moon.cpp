@@ -4,7 +4,8 @@
 // centre. Moon: the main terms of Brown's lunar theory in the selection of
 // Montenbruck & Gill (Satellite Orbits, 3.3.2), ecliptic of date. Both are
 // turned to the mean equator of date by the IAU-1980 mean obliquity.
-// Measured against DE421 over 1960-2050: see the layer's tests for the limits.
+// Accuracy of the direction against DE421 over 1960-2050 (every 11.3 days):
+// Sun 0.008 deg, Moon 0.017 deg at worst; distances to 2e-5 (Sun), 0.2% (Moon).
 #include "analytic_sun_moon.h"
 
 #include <cmath>
