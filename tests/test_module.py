@@ -1,4 +1,5 @@
 import importlib
+import subprocess
 import sys
 
 import pytest
@@ -96,3 +97,25 @@ def test_set_thread_count_rejects_bad_counts_without_creating_the_pool(fresh_pyt
 def test_package_reexports_classes():
     assert quorvane.TimeSystem is _quorvane.enums.TimeSystem
     assert quorvane.SAALError is _quorvane.exceptions.SAALError
+
+
+def test_failing_alias_statement_prints_traceback_and_aborts_import():
+    code = (
+        "import logging, sys\n"
+        "class Refusing(dict):\n"
+        "    def __setitem__(self, key, value):\n"
+        "        if key.startswith('quorvane._quorvane.time'):\n"
+        "            raise RuntimeError('alias refused')\n"
+        "        super().__setitem__(key, value)\n"
+        "sys.modules = Refusing(sys.modules)\n"
+        "try:\n"
+        "    import quorvane._quorvane\n"
+        "except BaseException as e:\n"
+        "    cause = e.__cause__\n"
+        "    print(type(e).__name__, type(cause).__name__, '|', cause)\n"
+    )
+    done = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, timeout=60)
+    # The import machinery reports ImportError; the fault is its cause.
+    assert done.stdout.strip() == ("ImportError InternalFault | import sys; "
+                                   "sys.modules['quorvane._quorvane.time'] = time")
+    assert "RuntimeError: alias refused" in done.stderr

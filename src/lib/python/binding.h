@@ -98,9 +98,33 @@ std::string type_label() {
   }
 }
 
+// Classes bound with nb::class_ (as opposed to numbers, text, enumerations).
+template <class T>
+constexpr bool is_bound_class_v = nb::detail::is_base_caster_v<nb::detail::make_caster<T>>;
+
+// The C++ instance inside a Python object of a bound class.
+template <class T>
+T& bound_instance(nb::handle h, const char* name) {
+  T* instance = nullptr;
+  if (!nb::try_cast<T*>(h, instance, false) || instance == nullptr) {
+    if (PyErr_Occurred()) PyErr_Clear();
+    raise_argument_type_error(name, type_label<T>(), h);
+  }
+  return *instance;
+}
+
 template <class T>
 struct ArgConverter {
   static T convert(nb::handle h, const char* name) {
+    if constexpr (is_bound_class_v<T>) {
+      return T(bound_instance<T>(h, name));
+    } else {
+      return convert_plain(h, name);
+    }
+  }
+
+ private:
+  static T convert_plain(nb::handle h, const char* name) {
     T out{};
     if (!nb::try_cast<T>(h, out, true)) {
       if (PyErr_Occurred()) PyErr_Clear();
@@ -165,11 +189,24 @@ struct ArgConverter<nb::handle> {
   static nb::handle convert(nb::handle h, const char*) { return h; }
 };
 
-// By value even for `const T&` parameters: the converted argument must
-// outlive the call, so it never binds a reference to a temporary.
-template <class T>
-std::remove_cvref_t<T> convert_arg(nb::handle h, const char* name) {
-  return ArgConverter<std::remove_cvref_t<T>>::convert(h, name);
+// How a converted argument is held for the call: a reference parameter of a
+// bound class refers to the instance inside the Python argument (alive for the
+// whole call, never copied); everything else is converted into a value, so a
+// `const T&` parameter never binds to a temporary.
+template <class Arg>
+using Stored = std::conditional_t<std::is_lvalue_reference_v<Arg> &&
+                                      is_bound_class_v<std::remove_cvref_t<Arg>>,
+                                  std::reference_wrapper<std::remove_reference_t<Arg>>,
+                                  std::remove_cvref_t<Arg>>;
+
+template <class Arg>
+Stored<Arg> convert_arg(nb::handle h, const char* name) {
+  using T = std::remove_cvref_t<Arg>;
+  if constexpr (std::is_lvalue_reference_v<Arg> && is_bound_class_v<T>) {
+    return std::ref(static_cast<Arg>(bound_instance<T>(h, name)));
+  } else {
+    return ArgConverter<T>::convert(h, name);
+  }
 }
 
 // ---- calling ---------------------------------------------------------------
@@ -207,7 +244,7 @@ nb::object call_with_slots(const Fn& fn, const Params& params, nb::handle* slots
   using Args = Tuple;
   using R = typename callable_traits<Fn>::result;
   // Brace initialisation converts in parameter order.
-  std::tuple<std::remove_cvref_t<std::tuple_element_t<Skip + I, Args>>...> converted{
+  std::tuple<Stored<std::tuple_element_t<Skip + I, Args>>...> converted{
       convert_arg<std::tuple_element_t<Skip + I, Args>>(slots[I], params[I].name)...};
   auto invoke = [&](auto&&... a) -> decltype(auto) {
     return std::invoke(fn, std::forward<Lead>(lead)..., std::move(a)...);
@@ -307,7 +344,7 @@ void def_init(nb::class_<T>& cls, Make make, Params params = {}) {
     std::array<nb::handle, N + 1> slots{};
     bind_slots("__init__", params, args, kwargs, slots.data());
     auto build = [&]<std::size_t... I>(std::index_sequence<I...>) {
-      std::tuple<std::remove_cvref_t<std::tuple_element_t<I, Args>>...> converted{
+      std::tuple<Stored<std::tuple_element_t<I, Args>>...> converted{
           convert_arg<std::tuple_element_t<I, Args>>(slots[I], params[I].name)...};
       return std::apply(make, std::move(converted));
     };

@@ -44,7 +44,7 @@ void add_submodule(nb::module_& parent, const char* name, void (*fill)(nb::modul
 
 }  // namespace
 
-NB_MODULE(_quorvane, m) {
+static void build_module(nb::module_& m) {
   using namespace qv::py;
   m.attr("__doc__") = "";
   // Enumeration classes hold their members as class attributes, a cycle that
@@ -86,4 +86,15 @@ NB_MODULE(_quorvane, m) {
        "import sys; sys.modules['quorvane._quorvane.exceptions'] = exceptions"},
   };
   for (const Submodule& sub : kSubmodules) add_submodule(m, sub.name, sub.fill, sub.alias_statement);
+}
+
+NB_MODULE(_quorvane, m) {
+  // A fault aborts the import as InternalFault (which the import machinery
+  // chains under its ImportError) rather than as an anonymous C++ exception.
+  try {
+    build_module(m);
+  } catch (const qv::py::InternalFault& fault) {
+    PyErr_SetString(qv::py::internal_fault_type(), fault.what());
+    throw nb::python_error();
+  }
 }
