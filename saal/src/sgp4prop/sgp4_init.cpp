@@ -71,8 +71,8 @@ Failure initialise(const MeanElements& el, Model& m) {
   m.bstar = el.bstar;
   m.no = el.kozai ? brouwer_from_kozai(el.mean_motion, el.eccentricity, el.inclination)
                   : el.mean_motion;
-  if (!(m.no > 0.0)) return Failure::kMeanMotion;
-  if (!(m.ecco >= 0.0 && m.ecco < 1.0)) return Failure::kMeanEccentricity;
+  if (!(m.no > 0.0)) return m.unusable = Failure::kMeanMotion;
+  if (!(m.ecco >= 0.0 && m.ecco < 1.0)) return m.unusable = Failure::kMeanEccentricity;
 
   const double eccsq = m.ecco * m.ecco;
   const double omeosq = 1.0 - eccsq;

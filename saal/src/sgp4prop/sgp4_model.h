@@ -53,6 +53,9 @@ struct DeepSpace {
 
 // Everything the propagation needs, fixed at initialisation.
 struct Model {
+  // Set when the elements admit no model (mean motion <= 0, eccentricity
+  // outside [0, 1)); every propagation then fails with it.
+  Failure unusable = Failure::kNone;
   MeanElements input;  // as given (mean motion converted to Brouwer below)
   double no;           // Brouwer mean motion, rad/min
   double ecco, inclo, nodeo, argpo, mo, bstar;
@@ -82,8 +85,8 @@ struct State {
   double mean_motion;  // rad/min
 };
 
-// Builds the model; also propagates to epoch, so a set that fails there is
-// refused here with that failure.
+// Builds the model and propagates to epoch, returning that failure if any;
+// the model stays usable for other times unless `model.unusable` is set.
 Failure initialise(const MeanElements& elements, Model& model);
 
 // Propagates to `minutes_since_epoch`. On failure the state is not usable.

@@ -34,6 +34,7 @@ const char* failure_text(Failure failure) {
 }
 
 Failure propagate(const Model& m, double t, State& s) {
+  if (m.unusable != Failure::kNone) return m.unusable;
   // Secular gravity and drag.
   const double xmdf = m.mo + m.mdot * t;
   const double argpdf = m.argpo + m.argpdot * t;

@@ -120,8 +120,10 @@ int Sgp4InitSat(Key sat_key) {
     return detail::fail("Sgp4InitSat: satellite " + std::to_string(row.satellite_number) + ": " +
                         error);
   }
+  // A set that fails at epoch is still entered: each propagation then
+  // reports its own failure. Only a set that admits no model is refused.
   const sgp4::Failure failure = sgp4::initialise(elements, row.model);
-  if (failure != sgp4::Failure::kNone) {
+  if (row.model.unusable != sgp4::Failure::kNone) {
     return detail::fail(sgp4::failure_message("Sgp4InitSat", row, 0.0, failure));
   }
   if (!sgp4::rows().insert_at(sat_key, std::move(row))) {
