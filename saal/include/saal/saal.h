@@ -9,6 +9,9 @@
 //  - text inputs are zero-terminated and read up to kTextLength bytes;
 //  - an int result of 0 means success; on failure the operation sets the
 //    calling thread's last-error text (GetLastErrMsg);
+//  - time operations that return a day count return NaN for bad input (an
+//    impossible date, unreadable DTG text) and set the last-error text; the
+//    DTG writers leave the text empty for a count they cannot print;
 //  - keys are 64-bit, handed out by one process-wide counter and never reused,
 //    so a stale key or a key of another table is always detected.
 // Argument order: integer and address arguments first, floats after.
