@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "elements/cartesian_vector.h"
@@ -15,7 +16,8 @@ double CartesianVector::dot(const CartesianVector& o) const { return x * o.x + y
 double CartesianVector::angle(const CartesianVector& o) const {
   const double p = magnitude() * o.magnitude();
   if (p == 0.0) return 0.0;
-  return std::acos(dot(o) / p);
+  // Rounding can push the cosine of (anti)parallel vectors just past +-1.
+  return std::acos(std::clamp(dot(o) / p, -1.0, 1.0));
 }
 
 double CartesianVector::distance(const CartesianVector& o) const { return (*this - o).magnitude(); }

@@ -17,8 +17,7 @@ struct CartesianVector {
 
   double magnitude() const;
   double dot(const CartesianVector& other) const;
-  // Radians; 0 when either vector is zero. The cosine is not clamped, so
-  // rounding just past +-1 gives NaN, as documented for the public method.
+  // Radians; 0 when either vector is zero, 0 or pi for (anti)parallel ones.
   double angle(const CartesianVector& other) const;
   double distance(const CartesianVector& other) const;
   // Right ascension in (-180, 180], declination in [-90, 90], degrees.
