@@ -50,6 +50,7 @@ define sanitizer_run
 	  -DQUORVANE_SANITIZE=$(2) -DQUORVANE_BUILD_CXX_TESTS=ON > /dev/null
 	$(VENV)/bin/cmake --build build/$(1) -j2
 	build/$(1)/saal/saal_tests
+	build/$(1)/core_tests
 	LD_PRELOAD=$$($(CXX) -print-file-name=$(3)) $(4) PYTHONPATH=build/$(1)/pkg $(PY) -m pytest -q -p no:cacheprovider tests
 endef
 
