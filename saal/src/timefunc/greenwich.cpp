@@ -16,14 +16,12 @@ constexpr double kTwoPi = 6.283185307179586;
 
 }  // namespace
 
-// FK5: Greenwich apparent sidereal time, the IAU 1982 mean sidereal time
-// (eraGmst82) plus the IAU 1994 equation of the equinoxes (eraEqeq94, with
-// the complementary terms). The equation of the equinoxes is evaluated at the
-// UT1 date in place of TT: the ~1 minute between them changes it by less
-// than 4e-10 rad.
-double ThetaGrnwchFK5(double ds50_ut1) {
-  return eraAnp(eraGmst82(kJdOfDs50Zero, ds50_ut1) + eraEqeq94(kJdOfDs50Zero, ds50_ut1));
-}
+// FK5: IAU 1982 Greenwich mean sidereal time (eraGmst82), without the
+// equation of the equinoxes. Every caller pairs this angle with TEME vectors,
+// whose x axis is the mean equinox along the true equator: the apparent angle
+// (mean + equation of the equinoxes, up to ~17") would misplace a low orbit
+// by ~0.5 km.
+double ThetaGrnwchFK5(double ds50_ut1) { return eraGmst82(kJdOfDs50Zero, ds50_ut1); }
 
 // FK4: Greenwich mean sidereal time on the FK4 equinox, Newcomb's expression
 //   GMST = UT1 + 6h38m45.836s + 8640184.542s T + 0.0929s T^2,
