@@ -103,7 +103,7 @@ void set_lane_node(Lanes& L, int i, double atime, double xli, double xni, double
 
 namespace {
 
-using Kernel = void (*)(const Lanes&, bool, Outputs&);
+using Kernel = void (*)(const Lanes&, bool, bool, Outputs&);
 
 Kernel kernel() {
   static const Kernel chosen = [] {
@@ -215,7 +215,7 @@ int Sgp4PropDs50UtcBatch(Key sat_key, int count, const double* ds50_utc, double*
       lanes.t[j] = (ds50 - m.epoch_ds50_utc) * kMinutesPerDay;
       if (resonant) set_node(lanes, j, nodes->node_for(lanes.t[j]));
     }
-    propagate(lanes, m.deep_space, out);
+    propagate(lanes, m.deep_space, !m.simple_drag, out);
     store(out, used, offset, o);
     for (int j = 0; j < used && first_failure < 0; ++j) {
       if (out.error[j] != 0.0) first_failure = offset + j;
@@ -252,7 +252,7 @@ int Sgp4PropSatsDs50UtcBatch(int count, const Key* sat_keys, double* x, double* 
   int first_failure = -1;
   for (int offset = 0; offset < count; offset += kBlock) {
     const int used = std::min(kBlock, count - offset);
-    bool any_deep = false;
+    bool any_deep = false, any_full_drag = false;
     for (int j = 0; j < kBlock; ++j) {
       const sgp4::Model& m = rows[static_cast<std::size_t>(offset + std::min(j, used - 1))]->model;
       set_lane_model(lanes, j, m);
@@ -261,8 +261,9 @@ int Sgp4PropSatsDs50UtcBatch(int count, const Key* sat_keys, double* x, double* 
         set_node(lanes, j, sgp4::resonance_node(m, lanes.t[j]));
       }
       any_deep = any_deep || m.deep_space;
+      any_full_drag = any_full_drag || !m.simple_drag;
     }
-    propagate(lanes, any_deep, out);
+    propagate(lanes, any_deep, any_full_drag, out);
     store(out, used, offset, o);
     for (int j = 0; j < used && first_failure < 0; ++j) {
       if (out.error[j] != 0.0) first_failure = offset + j;

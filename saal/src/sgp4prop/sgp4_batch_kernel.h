@@ -45,12 +45,13 @@ void set_lane_node(Lanes& lanes, int i, double atime, double xli, double xni, do
                    double xnddt, double xldot);
 
 // Propagates all kBlock lanes (unused lanes must still hold a valid model,
-// e.g. a copy of lane 0). `any_deep` false skips the deep-space stages.
+// e.g. a copy of lane 0). `any_deep` false skips the deep-space stages,
+// `any_full_drag` false the higher-order drag terms.
 namespace avx2 {
-void propagate_block(const Lanes& lanes, bool any_deep, Outputs& out);
+void propagate_block(const Lanes& lanes, bool any_deep, bool any_full_drag, Outputs& out);
 }
 namespace generic {
-void propagate_block(const Lanes& lanes, bool any_deep, Outputs& out);
+void propagate_block(const Lanes& lanes, bool any_deep, bool any_full_drag, Outputs& out);
 }
 
 }  // namespace saal::sgp4::batch
