@@ -27,15 +27,6 @@ Result<CartesianState> checked_teme(const CartesianState& state) {
   return state.to_frame(ReferenceFrame::TEME);
 }
 
-// The day number of `epoch` read in `target`. Equal systems need no
-// conversion (UT1 and TT epochs have none, not even to themselves).
-Result<double> day_in_system(const Epoch& epoch, TimeSystem target) {
-  if (epoch.time_system == target) return epoch.days_since_1950;
-  auto converted = epoch.to_system(target);
-  if (!converted) return converted.error();
-  return converted->days_since_1950;
-}
-
 // Seconds from `earlier` to `later`, read in the later entry's system.
 Result<double> seconds_between(const CartesianState& earlier, const CartesianState& later) {
   auto earlier_day = day_in_system(earlier.epoch, later.epoch.time_system);
@@ -44,6 +35,13 @@ Result<double> seconds_between(const CartesianState& earlier, const CartesianSta
 }
 
 }  // namespace
+
+Result<double> day_in_system(const Epoch& epoch, TimeSystem target) {
+  if (epoch.time_system == target) return epoch.days_since_1950;
+  auto converted = epoch.to_system(target);
+  if (!converted) return converted.error();
+  return converted->days_since_1950;
+}
 
 EphemerisHandle::EphemerisHandle(std::string id, std::string satellite_id, std::int32_t norad_id,
                                  CartesianState first)

@@ -35,6 +35,10 @@ struct UniformGrid {
   bool is_uniform = true;              // once false, never true again
 };
 
+// The day number of `epoch` read in `target`. Equal systems need no
+// conversion (UT1 and TT epochs have none, not even to themselves).
+Result<double> day_in_system(const Epoch& epoch, TimeSystem target);
+
 // Cubic Hermite curve through the positions and velocities of `a` and `b`,
 // evaluated at `day` and tagged with `system`; TEME. A copy of `a` when the
 // two entries are less than one machine epsilon (in days) apart.

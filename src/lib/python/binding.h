@@ -391,13 +391,16 @@ void def_property(nb::class_<T>& cls, const char* name, Get get, Set set) {
   using Value = std::tuple_element_t<1, typename detail::callable_traits<Set>::args>;
   using R = typename detail::callable_traits<Set>::result;
   nb::object getter = nb::cpp_function([get](const T& self) { return get(self); });
-  nb::object setter = nb::cpp_function([set, name](T& self, nb::handle value) {
-    if constexpr (std::is_void_v<R>) {
-      set(self, convert_arg<Value>(value, name));
-    } else {
-      unwrap(set(self, convert_arg<Value>(value, name)), PyExc_ValueError);
-    }
-  });
+  // The value may be None: optional properties are cleared by assigning it.
+  nb::object setter = nb::cpp_function(
+      [set, name](T& self, nb::handle value) {
+        if constexpr (std::is_void_v<R>) {
+          set(self, convert_arg<Value>(value, name));
+        } else {
+          unwrap(set(self, convert_arg<Value>(value, name)), PyExc_ValueError);
+        }
+      },
+      nb::arg("self"), nb::arg("value").none());
   cls.attr(name) = make_property(getter, setter);
 }
 
