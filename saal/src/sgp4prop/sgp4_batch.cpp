@@ -103,7 +103,7 @@ void set_lane_node(Lanes& L, int i, double atime, double xli, double xni, double
 
 namespace {
 
-using Kernel = void (*)(const Lanes&, bool, bool, Outputs&);
+using Kernel = void (*)(const Lanes&, const BlockKind&, Outputs&);
 
 Kernel kernel() {
   static const Kernel chosen = [] {
@@ -204,6 +204,7 @@ int Sgp4PropDs50UtcBatch(Key sat_key, int count, const double* ds50_utc, double*
   Lanes lanes;
   for (int j = 0; j < kBlock; ++j) set_lane_model(lanes, j, m);
   const bool resonant = m.deep_space && m.ds.resonance != 0;
+  const BlockKind kind{m.deep_space, !m.deep_space, !m.simple_drag, resonant};
   std::unique_ptr<NodeCache> nodes = resonant ? std::make_unique<NodeCache>(m) : nullptr;
   const Kernel propagate = kernel();
   Outputs out;
@@ -215,7 +216,7 @@ int Sgp4PropDs50UtcBatch(Key sat_key, int count, const double* ds50_utc, double*
       lanes.t[j] = (ds50 - m.epoch_ds50_utc) * kMinutesPerDay;
       if (resonant) set_node(lanes, j, nodes->node_for(lanes.t[j]));
     }
-    propagate(lanes, m.deep_space, !m.simple_drag, out);
+    propagate(lanes, kind, out);
     store(out, used, offset, o);
     for (int j = 0; j < used && first_failure < 0; ++j) {
       if (out.error[j] != 0.0) first_failure = offset + j;
@@ -252,18 +253,19 @@ int Sgp4PropSatsDs50UtcBatch(int count, const Key* sat_keys, double* x, double* 
   int first_failure = -1;
   for (int offset = 0; offset < count; offset += kBlock) {
     const int used = std::min(kBlock, count - offset);
-    bool any_deep = false, any_full_drag = false;
+    BlockKind kind{false, false, false, false};
     for (int j = 0; j < kBlock; ++j) {
       const sgp4::Model& m = rows[static_cast<std::size_t>(offset + std::min(j, used - 1))]->model;
       set_lane_model(lanes, j, m);
       lanes.t[j] = (ds50_utc - m.epoch_ds50_utc) * kMinutesPerDay;
-      if (m.deep_space && m.ds.resonance != 0) {
-        set_node(lanes, j, sgp4::resonance_node(m, lanes.t[j]));
-      }
-      any_deep = any_deep || m.deep_space;
-      any_full_drag = any_full_drag || !m.simple_drag;
+      const bool resonant = m.deep_space && m.ds.resonance != 0;
+      if (resonant) set_node(lanes, j, sgp4::resonance_node(m, lanes.t[j]));
+      kind.deep = kind.deep || m.deep_space;
+      kind.near = kind.near || !m.deep_space;
+      kind.full_drag = kind.full_drag || !m.simple_drag;
+      kind.resonant = kind.resonant || resonant;
     }
-    propagate(lanes, any_deep, any_full_drag, out);
+    propagate(lanes, kind, out);
     store(out, used, offset, o);
     for (int j = 0; j < used && first_failure < 0; ++j) {
       if (out.error[j] != 0.0) first_failure = offset + j;

@@ -44,14 +44,20 @@ void set_lane_model(Lanes& lanes, int i, const Model& model);
 void set_lane_node(Lanes& lanes, int i, double atime, double xli, double xni, double xndt,
                    double xnddt, double xldot);
 
+// What the lanes of a block need: any deep-space lane, any near-Earth lane,
+// any lane with the higher-order drag terms, any resonant lane. Stages no
+// lane needs are skipped.
+struct BlockKind {
+  bool deep, near, full_drag, resonant;
+};
+
 // Propagates all kBlock lanes (unused lanes must still hold a valid model,
-// e.g. a copy of lane 0). `any_deep` false skips the deep-space stages,
-// `any_full_drag` false the higher-order drag terms.
+// e.g. a copy of lane 0).
 namespace avx2 {
-void propagate_block(const Lanes& lanes, bool any_deep, bool any_full_drag, Outputs& out);
+void propagate_block(const Lanes& lanes, const BlockKind& kind, Outputs& out);
 }
 namespace generic {
-void propagate_block(const Lanes& lanes, bool any_deep, bool any_full_drag, Outputs& out);
+void propagate_block(const Lanes& lanes, const BlockKind& kind, Outputs& out);
 }
 
 }  // namespace saal::sgp4::batch

@@ -77,6 +77,9 @@ inline double atan2(double y, double x) {
 }
 
 // fmod(x, 2 pi) with the sign of x, as the theory reduces angles.
-inline double fmod_two_pi(double x) { return x - kTwoPi * std::trunc(x / kTwoPi); }
+inline double fmod_two_pi(double x) {
+  constexpr double kInvTwoPi = 1.0 / kTwoPi;
+  return x - kTwoPi * std::trunc(x * kInvTwoPi);
+}
 
 }  // namespace saal::sgp4::vmath
