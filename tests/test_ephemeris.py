@@ -72,3 +72,38 @@ def test_lookup_argument_error_and_read_only_properties():
         del e.norad_id
     with pytest.raises(AttributeError):
         e.id = "other"
+
+
+def test_threads_read_one_ephemeris_while_others_are_built():
+    # Readers share one body while the main thread builds new ones from the
+    # same satellite; under the thread sanitizer (make tsan) this exercises
+    # the body's locks from several interpreter threads.
+    import threading
+
+    from quorvane._quorvane.bodies import Satellite
+    from quorvane._quorvane.elements import TLE
+    from quorvane._quorvane.time import TimeSpan
+
+    sat = Satellite.from_tle(TLE.from_lines(
+        "1 90001U          24001.50000000  .00000000  00000-0  10000-3 0    09",
+        "2 90001  51.6000 247.0000 0005000 130.0000 325.0000 15.50000000    07"))
+    start = Epoch.from_days_since_1950(27029.5, TimeSystem.UTC)
+    end = Epoch.from_days_since_1950(27030.5, TimeSystem.UTC)
+    shared = sat.get_ephemeris(start, end, TimeSpan.from_minutes(10))
+    query = Epoch.from_days_since_1950(27029.8, TimeSystem.UTC)
+    want = vec(shared.get_state_at_epoch(query).position)
+    mismatches = []
+
+    def read():
+        for _ in range(2000):
+            if vec(shared.get_state_at_epoch(query).position) != want:
+                mismatches.append(1)
+
+    threads = [threading.Thread(target=read) for _ in range(3)]
+    for t in threads:
+        t.start()
+    for minutes in range(1, 30):
+        assert sat.get_ephemeris(start, end, TimeSpan.from_minutes(minutes)) is not None
+    for t in threads:
+        t.join()
+    assert not mismatches
