@@ -15,21 +15,12 @@ void deep_space_init(Model& model);
 void deep_space_secular(const Model& model, double minutes, double& em, double& argpm,
                         double& inclm, double& mm, double& nodem, double& nm);
 
-// State of the resonance integration at one of its nodes (multiples of 720
-// minutes from epoch), with the rates there.
-struct ResonanceNode {
-  double atime, xli, xni, xndt, xnddt, xldot;
-};
+// Fills the model's cached resonance nodes (after the coefficients).
+void resonance_nodes_init(Model& model);
 
-// The node at epoch, and one step of 720 minutes in the direction of `delt`.
-ResonanceNode resonance_start(const Model& model);
-void resonance_step(const Model& model, double delt, ResonanceNode& node);
-
-// The node from which `minutes` is reached (|minutes - atime| < 720).
+// The node from which `minutes` is reached (|minutes - atime| < 720), the
+// same one, bit for bit, as integrating from epoch.
 ResonanceNode resonance_node(const Model& model, double minutes);
-
-// Integration step size and direction towards `minutes`.
-double resonance_direction(double minutes);
 
 // Lunar-solar periodics at `minutes`, applied to the mean elements in place.
 void lunar_solar_periodics(const DeepSpace& ds, double minutes, double& ep, double& inclp,

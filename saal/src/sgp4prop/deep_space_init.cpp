@@ -282,6 +282,7 @@ void deep_space_init(Model& m) {
   if (ds.resonance != 0) {
     const double theta = std::fmod(m.gsto, kTwoPi);
     resonance_init(m, g, theta);
+    resonance_nodes_init(m);
   }
 }
 

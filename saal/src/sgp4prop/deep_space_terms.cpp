@@ -3,6 +3,7 @@
 // lunar-solar periodics with the Lyddane form below 0.2 rad inclination.
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "deep_space.h"
 
@@ -50,8 +51,6 @@ Rates resonance_rates(const Model& m, double xli, double xni, double atime) {
   return r;
 }
 
-}  // namespace
-
 ResonanceNode resonance_start(const Model& m) {
   ResonanceNode node{0.0, m.ds.xlamo, m.no, 0.0, 0.0, 0.0};
   const Rates r = resonance_rates(m, node.xli, node.xni, node.atime);
@@ -71,11 +70,33 @@ void resonance_step(const Model& m, double delt, ResonanceNode& node) {
   node.xldot = r.xldot;
 }
 
-double resonance_direction(double t) { return t > 0.0 ? kStep : -kStep; }
+}  // namespace
+
+void resonance_nodes_init(Model& m) {
+  // Fifteen days each way: ephemerides and screening windows stay inside.
+  constexpr int kCachedSteps = 30;
+  for (const double delt : {kStep, -kStep}) {
+    std::vector<ResonanceNode>& nodes = delt > 0.0 ? m.ds.forward_nodes : m.ds.backward_nodes;
+    nodes.assign(1, resonance_start(m));
+    for (int k = 0; k < kCachedSteps; ++k) {
+      ResonanceNode next = nodes.back();
+      resonance_step(m, delt, next);
+      nodes.push_back(next);
+    }
+  }
+}
 
 ResonanceNode resonance_node(const Model& m, double t) {
-  const double delt = resonance_direction(t);
-  ResonanceNode node = resonance_start(m);
+  // The integration steps while |t - atime| >= 720, atime = k * delt exactly.
+  const double delt = t > 0.0 ? kStep : -kStep;
+  const std::vector<ResonanceNode>& nodes =
+      delt > 0.0 ? m.ds.forward_nodes : m.ds.backward_nodes;
+  if (!std::isfinite(t)) return nodes.front();
+  const double whole = std::floor(std::fabs(t) / kStep);
+  double steps = whole > 0.0 && std::fabs(t - delt * (whole - 1.0)) < kStep ? whole - 1.0 : whole;
+  if (std::fabs(t - delt * steps) >= kStep) steps = steps + 1.0;
+  if (steps < static_cast<double>(nodes.size())) return nodes[static_cast<std::size_t>(steps)];
+  ResonanceNode node = nodes.back();
   while (std::fabs(t - node.atime) >= kStep) resonance_step(m, delt, node);
   return node;
 }

@@ -2,8 +2,6 @@
 // time. Inputs are packed into blocks of lanes for the vectorised kernel,
 // which is chosen once per process by the processor's features.
 //
-// One satellite at many times keeps the resonance integration's nodes for
-// the call, so each time costs only its last partial step.
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -119,37 +117,6 @@ void set_node(Lanes& L, int i, const ResonanceNode& n) {
   set_lane_node(L, i, n.atime, n.xli, n.xni, n.xndt, n.xnddt, n.xldot);
 }
 
-// Resonance nodes of one model, extended on demand in both directions.
-class NodeCache {
- public:
-  explicit NodeCache(const Model& m) : model_(m) {
-    forward_.push_back(resonance_start(m));
-    backward_.push_back(forward_.front());
-  }
-
-  // The node the scalar integration reaches for `t` (same steps, same sums).
-  ResonanceNode node_for(double t) {
-    constexpr double kStep = 720.0;
-    constexpr std::size_t kMaxCached = 100000;
-    auto steps = static_cast<std::size_t>(std::fabs(t) / kStep);
-    const double delt = resonance_direction(t);
-    while (steps > 0 && std::fabs(t - delt * static_cast<double>(steps - 1)) < kStep) --steps;
-    while (std::fabs(t - delt * static_cast<double>(steps)) >= kStep) ++steps;
-    if (steps > kMaxCached) return resonance_node(model_, t);
-    std::vector<ResonanceNode>& nodes = delt > 0.0 ? forward_ : backward_;
-    while (nodes.size() <= steps) {
-      ResonanceNode next = nodes.back();
-      resonance_step(model_, delt, next);
-      nodes.push_back(next);
-    }
-    return nodes[steps];
-  }
-
- private:
-  const Model& model_;
-  std::vector<ResonanceNode> forward_, backward_;
-};
-
 struct OutputArrays {
   double *x, *y, *z, *vx, *vy, *vz;
   int* errors;
@@ -166,9 +133,10 @@ void clear(const OutputArrays& o, int count) {
   }
 }
 
-void store(const Outputs& out, int lanes, int offset, const OutputArrays& o) {
+// Copies `lanes` results to the output entries `index[0..lanes)`.
+void store(const Outputs& out, int lanes, const int* index, const OutputArrays& o) {
   for (int j = 0; j < lanes; ++j) {
-    const int i = offset + j;
+    const int i = index[j];
     o.x[i] = out.x[j];
     o.y[i] = out.y[j];
     o.z[i] = out.z[j];
@@ -177,6 +145,20 @@ void store(const Outputs& out, int lanes, int offset, const OutputArrays& o) {
     o.vz[i] = out.vz[j];
     o.errors[i] = static_cast<int>(out.error[j]);
   }
+}
+
+// Blocks of satellites that need the same stages run only those: near
+// Earth with simple drag, near Earth with full drag, deep space, resonant.
+int stage_group(const Model& m) {
+  if (!m.deep_space) return m.simple_drag ? 0 : 1;
+  return m.ds.resonance == 0 ? 2 : 3;
+}
+
+int first_error(const int* errors, int count) {
+  for (int i = 0; i < count; ++i) {
+    if (errors[i] != 0) return i;
+  }
+  return -1;
 }
 
 }  // namespace
@@ -205,23 +187,21 @@ int Sgp4PropDs50UtcBatch(Key sat_key, int count, const double* ds50_utc, double*
   for (int j = 0; j < kBlock; ++j) set_lane_model(lanes, j, m);
   const bool resonant = m.deep_space && m.ds.resonance != 0;
   const BlockKind kind{m.deep_space, !m.deep_space, !m.simple_drag, resonant};
-  std::unique_ptr<NodeCache> nodes = resonant ? std::make_unique<NodeCache>(m) : nullptr;
   const Kernel propagate = kernel();
   Outputs out;
-  int first_failure = -1;
   for (int offset = 0; offset < count; offset += kBlock) {
     const int used = std::min(kBlock, count - offset);
     for (int j = 0; j < kBlock; ++j) {
       const double ds50 = ds50_utc[offset + std::min(j, used - 1)];
       lanes.t[j] = (ds50 - m.epoch_ds50_utc) * kMinutesPerDay;
-      if (resonant) set_node(lanes, j, nodes->node_for(lanes.t[j]));
+      if (resonant) set_node(lanes, j, sgp4::resonance_node(m, lanes.t[j]));
     }
     propagate(lanes, kind, out);
-    store(out, used, offset, o);
-    for (int j = 0; j < used && first_failure < 0; ++j) {
-      if (out.error[j] != 0.0) first_failure = offset + j;
-    }
+    int index[kBlock];
+    for (int j = 0; j < used; ++j) index[j] = offset + j;
+    store(out, used, index, o);
   }
+  const int first_failure = first_error(errors_out, count);
   if (first_failure < 0) return 0;
   const double minutes = (ds50_utc[first_failure] - m.epoch_ds50_utc) * kMinutesPerDay;
   return detail::fail(sgp4::failure_message(
@@ -247,15 +227,22 @@ int Sgp4PropSatsDs50UtcBatch(int count, const Key* sat_keys, double* x, double* 
     if (!rows[static_cast<std::size_t>(i)]) return 1;
   }
 
+  std::vector<int> order(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+    return stage_group(rows[static_cast<std::size_t>(a)]->model) <
+           stage_group(rows[static_cast<std::size_t>(b)]->model);
+  });
+
   Lanes lanes;
   const Kernel propagate = kernel();
   Outputs out;
-  int first_failure = -1;
   for (int offset = 0; offset < count; offset += kBlock) {
     const int used = std::min(kBlock, count - offset);
+    const int* index = order.data() + offset;
     BlockKind kind{false, false, false, false};
     for (int j = 0; j < kBlock; ++j) {
-      const sgp4::Model& m = rows[static_cast<std::size_t>(offset + std::min(j, used - 1))]->model;
+      const sgp4::Model& m = rows[static_cast<std::size_t>(index[std::min(j, used - 1)])]->model;
       set_lane_model(lanes, j, m);
       lanes.t[j] = (ds50_utc - m.epoch_ds50_utc) * kMinutesPerDay;
       const bool resonant = m.deep_space && m.ds.resonance != 0;
@@ -266,11 +253,9 @@ int Sgp4PropSatsDs50UtcBatch(int count, const Key* sat_keys, double* x, double* 
       kind.resonant = kind.resonant || resonant;
     }
     propagate(lanes, kind, out);
-    store(out, used, offset, o);
-    for (int j = 0; j < used && first_failure < 0; ++j) {
-      if (out.error[j] != 0.0) first_failure = offset + j;
-    }
+    store(out, used, index, o);
   }
+  const int first_failure = first_error(errors_out, count);
   if (first_failure < 0) return 0;
   const sgp4::Sgp4Row& row = *rows[static_cast<std::size_t>(first_failure)];
   const double minutes = (ds50_utc - row.model.epoch_ds50_utc) * kMinutesPerDay;

@@ -11,6 +11,8 @@
 // position on the published verification set (see the layer's tests).
 #pragma once
 
+#include <vector>
+
 namespace saal::sgp4 {
 
 // Mean elements of one set at its epoch, as the theory takes them.
@@ -38,6 +40,12 @@ enum class Failure : int {
 
 const char* failure_text(Failure failure);
 
+// State of the resonance integration at one of its nodes (multiples of 720
+// minutes from epoch), with the rates there.
+struct ResonanceNode {
+  double atime, xli, xni, xndt, xnddt, xldot;
+};
+
 // Deep-space (SDP4) coefficients, set at initialisation.
 struct DeepSpace {
   int resonance;  // 0 none, 1 synchronous (24 h), 2 half-day (12 h)
@@ -49,6 +57,9 @@ struct DeepSpace {
   // resonance coefficients
   double d2201, d2211, d3210, d3222, d4410, d4422, d5220, d5232, d5421, d5433;
   double del1, del2, del3, xfact, xlamo;
+  // Resonance nodes from epoch onwards and backwards (index = steps taken),
+  // computed once so that propagation within them integrates nothing.
+  std::vector<ResonanceNode> forward_nodes, backward_nodes;
 };
 
 // Everything the propagation needs, fixed at initialisation.
