@@ -29,5 +29,15 @@ def test_set_key_mode_refuses_an_integer():
         MainInterface.set_key_mode(0)
 
 
-def test_last_error_message_is_text():
-    assert isinstance(MainInterface.get_last_error_message(), str)
+@pytest.mark.parametrize("tail", ["x" * 600, " " * 600])
+def test_last_error_text_is_cut_at_512_characters_and_never_trimmed(tail):
+    from quorvane._quorvane import time_func_interface
+    from quorvane.exceptions import SAALError
+
+    # The failed load names the path, so its text is longer than the buffer.
+    with pytest.raises(SAALError) as error:
+        time_func_interface.load_time_constants("/nonexistent/" + tail[:490])
+    text = MainInterface.get_last_error_message()
+    assert len(text) == 512
+    assert text == str(error.value)
+    assert text.endswith(tail[:10])
