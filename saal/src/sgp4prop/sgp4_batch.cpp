@@ -46,6 +46,8 @@ void set_lane_model(Lanes& L, int i, const Model& m) {
   L.no[i] = m.no;
   L.ecco[i] = m.ecco;
   L.inclo[i] = m.inclo;
+  L.sinio[i] = m.sinio;
+  L.cosio[i] = m.cosio;
   L.ao[i] = m.ao;
   L.aycof[i] = m.aycof;
   L.xlcof[i] = m.xlcof;

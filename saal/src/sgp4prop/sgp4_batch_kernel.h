@@ -18,7 +18,7 @@ inline constexpr int kBlock = 16;
 #define SAAL_SGP4_LANE_FIELDS(X)                                                              \
   X(t) X(mo) X(mdot) X(argpo) X(argpdot) X(nodeo) X(nodedot) X(nodecf) X(cc1) X(bstar_cc4)  \
   X(t2cof) X(omgcof) X(eta) X(xmcof) X(delmo) X(d2) X(d3) X(d4) X(bstar_cc5) X(sinmao)       \
-  X(t3cof) X(t4cof) X(t5cof) X(no) X(ecco) X(inclo) X(ao) X(aycof) X(xlcof) X(con41)         \
+  X(t3cof) X(t4cof) X(t5cof) X(no) X(ecco) X(inclo) X(sinio) X(cosio) X(ao) X(aycof) X(xlcof) X(con41)         \
   X(x1mth2) X(x7thm1) X(deep) X(dedt) X(didt) X(domdt) X(dnodt) X(dmdt) X(gsto)              \
   X(resonance) X(node_atime) X(node_xli) X(node_xni) X(node_xndt) X(node_xnddt)              \
   X(node_xldot) X(e3) X(ee2) X(se2) X(se3) X(sgh2) X(sgh3) X(sgh4) X(sh2) X(sh3) X(si2)      \
