@@ -40,6 +40,7 @@ cxx-tests: system-deps $(VENV)/.requirements
 	  -DQUORVANE_BUILD_EXTENSION=OFF -DQUORVANE_BUILD_CXX_TESTS=ON > /dev/null
 	$(VENV)/bin/cmake --build $(CXX_TEST_BUILD) -j2
 	$(CXX_TEST_BUILD)/saal/saal_tests
+	$(CXX_TEST_BUILD)/core_tests
 
 # Sanitizer runs use a build tree with its own runnable package; the Python
 # interpreter is not instrumented, so the sanitizer runtime is preloaded.
