@@ -277,7 +277,7 @@ int XpGetNativeElts(Key sat_key, double mean_kep[6], double osc_kep[6], double d
 // Batch propagation, structure of arrays, TEME km and km/s. Each output
 // array holds `count` values; errors_out[i] is 0, or the SGP4 failure code
 // of entry i (1 mean eccentricity, 2 mean motion, 3 perturbed eccentricity,
-// 4 semi-latus rectum, 6 decayed), whose state is then zero. The result is
+// 4 semi-latus rectum, 6 decayed, 7 not finite), whose state is then zero. The result is
 // 0 when every entry succeeded, else non-zero with the last-error text of
 // the first failure (an unknown key fails the whole call).
 // One satellite at many UTC times:

@@ -36,6 +36,7 @@ enum class Failure : int {
   kPerturbedEccentricity = 3,  // eccentricity after lunar-solar periodics outside [0, 1]
   kSemiLatusRectum = 4,        // semi-latus rectum < 0
   kDecayed = 6,                // radius below one Earth radius
+  kNotFinite = 7,              // the state overflowed or is not a number
 };
 
 const char* failure_text(Failure failure);

@@ -29,6 +29,7 @@ const char* failure_text(Failure failure) {
       return "eccentricity after lunar-solar perturbations out of range [0, 1]";
     case Failure::kSemiLatusRectum: return "semi-latus rectum is negative";
     case Failure::kDecayed: return "satellite has decayed (radius below one Earth radius)";
+    case Failure::kNotFinite: return "the state is not a finite number";
   }
   return "unknown failure";
 }
@@ -176,6 +177,11 @@ Failure propagate(const Model& m, double t, State& s) {
   s.velocity_km_s[1] = (mvt * uy + rvdot * vy) * kVelocityKmS;
   s.velocity_km_s[2] = (mvt * uz + rvdot * vz) * kVelocityKmS;
   if (mrt < 1.0) return Failure::kDecayed;
+  for (int j = 0; j < 3; ++j) {
+    if (!std::isfinite(s.position_km[j]) || !std::isfinite(s.velocity_km_s[j])) {
+      return Failure::kNotFinite;
+    }
+  }
   return Failure::kNone;
 }
 
