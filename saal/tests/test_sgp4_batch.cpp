@@ -139,3 +139,39 @@ TEST(sgp4_batch_reports_failures_and_bad_keys) {
   saal::Sgp4RemoveSat(decaying.key);
   saal::TleRemoveSat(decaying.key);
 }
+
+TEST(sgp4_prepared_set_matches_per_call_and_outlives_its_keys) {
+  saal::SetAllKeyMode(1);
+  std::vector<Key> keys;
+  for (int copy = 0; copy < 5; ++copy) {
+    for (const auto& set : kSets) keys.push_back(load(set[0], set[1]).key);
+  }
+  const Key set = saal::Sgp4BatchSetCreate(static_cast<int>(keys.size()), keys.data());
+  CHECK(set > 0);
+  Soa s(keys.size());
+  for (double day : {20000.3, 20251.1}) {
+    saal::Sgp4BatchSetPropDs50Utc(set, s.x.data(), s.y.data(), s.z.data(), s.vx.data(),
+                                  s.vy.data(), s.vz.data(), s.errors.data(), day);
+    for (std::size_t i = 0; i < keys.size(); ++i) check_matches_per_call(keys[i], day, s, i);
+  }
+  Soa before(keys.size());
+  saal::Sgp4BatchSetPropDs50Utc(set, before.x.data(), before.y.data(), before.z.data(),
+                                before.vx.data(), before.vy.data(), before.vz.data(),
+                                before.errors.data(), 20001.0);
+  for (Key key : keys) {
+    saal::Sgp4RemoveSat(key);
+    saal::TleRemoveSat(key);
+  }
+  CHECK(saal::Sgp4BatchSetPropDs50Utc(set, s.x.data(), s.y.data(), s.z.data(), s.vx.data(),
+                                      s.vy.data(), s.vz.data(), s.errors.data(), 20001.0) ==
+        saal::Sgp4BatchSetPropDs50Utc(set, before.x.data(), before.y.data(), before.z.data(),
+                                      before.vx.data(), before.vy.data(), before.vz.data(),
+                                      before.errors.data(), 20001.0));
+  CHECK(s.x == before.x && s.errors == before.errors);
+  CHECK(saal::Sgp4BatchSetRemove(set) == 0);
+  CHECK(saal::Sgp4BatchSetRemove(set) != 0);
+  CHECK(saal::Sgp4BatchSetPropDs50Utc(set, s.x.data(), s.y.data(), s.z.data(), s.vx.data(),
+                                      s.vy.data(), s.vz.data(), s.errors.data(), 20001.0) != 0);
+  const Key unknown[1] = {set};
+  CHECK(saal::Sgp4BatchSetCreate(1, unknown) <= 0);
+}

@@ -287,6 +287,14 @@ int Sgp4PropDs50UtcBatch(Key sat_key, int count, const double* ds50_utc, double*
 int Sgp4PropSatsDs50UtcBatch(int count, const Key* sat_keys, double* x, double* y, double* z,
                              double* vx, double* vy, double* vz, int* errors_out,
                              double ds50_utc);
+// The same for a set prepared once (keys looked up and packed), for
+// repeated calls: the output arrays hold one entry per key of the set, in
+// the order given. A set holds its satellites' models even if their keys
+// are removed meanwhile.
+Key Sgp4BatchSetCreate(int count, const Key* sat_keys);
+int Sgp4BatchSetPropDs50Utc(Key set_key, double* x, double* y, double* z, double* vx, double* vy,
+                            double* vz, int* errors_out, double ds50_utc);
+int Sgp4BatchSetRemove(Key set_key);
 
 // ---- libextephem ---------------------------------------------------------
 Key ExtEphAddSat(int sat_num, int frame_code, double epoch_ds50_utc, double ae, double ke);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../common/keyed_table.h"
 #include "../common/last_error.h"
 #include "deep_space.h"
 #include "saal/earth_models.h"
@@ -210,6 +211,103 @@ int Sgp4PropDs50UtcBatch(Key sat_key, int count, const double* ds50_utc, double*
       kCaller, *row, minutes, static_cast<sgp4::Failure>(errors_out[first_failure])));
 }
 
+namespace sgp4::batch {
+namespace {
+
+// Satellites looked up and grouped once; for repeated propagation at single
+// times their blocks of model constants are packed once too.
+struct PreparedSet {
+  std::vector<std::shared_ptr<const Sgp4Row>> rows;  // in the caller's order
+  std::vector<int> order;                             // lane -> caller's index
+  std::vector<Lanes> blocks;                          // empty unless packed
+  std::vector<BlockKind> kinds;
+};
+
+// Fills `lanes` with the models of the block at `offset` of the order.
+BlockKind fill_block(const PreparedSet& set, int offset, Lanes& lanes) {
+  const int count = static_cast<int>(set.rows.size());
+  const int used = std::min(kBlock, count - offset);
+  BlockKind kind{false, false, false, false};
+  for (int j = 0; j < kBlock; ++j) {
+    const int index = set.order[static_cast<std::size_t>(offset + std::min(j, used - 1))];
+    const Model& m = set.rows[static_cast<std::size_t>(index)]->model;
+    set_lane_model(lanes, j, m);
+    kind.deep = kind.deep || m.deep_space;
+    kind.near = kind.near || !m.deep_space;
+    kind.full_drag = kind.full_drag || !m.simple_drag;
+    kind.resonant = kind.resonant || (m.deep_space && m.ds.resonance != 0);
+  }
+  return kind;
+}
+
+detail::KeyedTable<PreparedSet>& prepared_sets() {
+  static detail::KeyedTable<PreparedSet> table;
+  return table;
+}
+
+// False, with the last-error text set, for an unknown key.
+bool prepare(int count, const Key* keys, const char* caller, bool pack, PreparedSet& set) {
+  set.rows.resize(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    set.rows[static_cast<std::size_t>(i)] = find_row(keys[i], caller);
+    if (!set.rows[static_cast<std::size_t>(i)]) return false;
+  }
+  set.order.resize(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) set.order[static_cast<std::size_t>(i)] = i;
+  std::stable_sort(set.order.begin(), set.order.end(), [&](int a, int b) {
+    return stage_group(set.rows[static_cast<std::size_t>(a)]->model) <
+           stage_group(set.rows[static_cast<std::size_t>(b)]->model);
+  });
+  if (!pack) return true;
+  const std::size_t blocks = (static_cast<std::size_t>(count) + kBlock - 1) / kBlock;
+  set.blocks.resize(blocks);
+  set.kinds.resize(blocks);
+  for (std::size_t b = 0; b < blocks; ++b) {
+    set.kinds[b] = fill_block(set, static_cast<int>(b) * kBlock, set.blocks[b]);
+  }
+  return true;
+}
+
+int propagate_set(const PreparedSet& set, double ds50_utc, const OutputArrays& o,
+                  const char* caller) {
+  const int count = static_cast<int>(set.rows.size());
+  clear(o, count);
+  if (!std::isfinite(ds50_utc)) {
+    return detail::fail(std::string(caller) + ": time is not a finite number");
+  }
+  const Kernel propagate = kernel();
+  Lanes lanes;
+  Outputs out;
+  for (int offset = 0; offset < count; offset += kBlock) {
+    const std::size_t b = static_cast<std::size_t>(offset / kBlock);
+    const int used = std::min(kBlock, count - offset);
+    const int* index = set.order.data() + offset;
+    BlockKind kind;
+    if (set.blocks.empty()) {
+      kind = fill_block(set, offset, lanes);
+    } else {
+      lanes = set.blocks[b];
+      kind = set.kinds[b];
+    }
+    for (int j = 0; j < kBlock; ++j) {
+      const Model& m = set.rows[static_cast<std::size_t>(index[std::min(j, used - 1)])]->model;
+      lanes.t[j] = (ds50_utc - m.epoch_ds50_utc) * kMinutesPerDay;
+      if (m.deep_space && m.ds.resonance != 0) set_node(lanes, j, resonance_node(m, lanes.t[j]));
+    }
+    propagate(lanes, kind, out);
+    store(out, used, index, o);
+  }
+  const int first_failure = first_error(o.errors, count);
+  if (first_failure < 0) return 0;
+  const Sgp4Row& row = *set.rows[static_cast<std::size_t>(first_failure)];
+  const double minutes = (ds50_utc - row.model.epoch_ds50_utc) * kMinutesPerDay;
+  return detail::fail(failure_message(caller, row, minutes,
+                                      static_cast<Failure>(o.errors[first_failure])));
+}
+
+}  // namespace
+}  // namespace sgp4::batch
+
 int Sgp4PropSatsDs50UtcBatch(int count, const Key* sat_keys, double* x, double* y, double* z,
                              double* vx, double* vy, double* vz, int* errors_out,
                              double ds50_utc) {
@@ -220,49 +318,45 @@ int Sgp4PropSatsDs50UtcBatch(int count, const Key* sat_keys, double* x, double* 
     return detail::fail(std::string(kCaller) + ": negative count or missing array");
   }
   clear(o, count);
-  if (!std::isfinite(ds50_utc)) {
-    return detail::fail(std::string(kCaller) + ": time is not a finite number");
-  }
-  std::vector<std::shared_ptr<const sgp4::Sgp4Row>> rows(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) {
-    rows[static_cast<std::size_t>(i)] = sgp4::find_row(sat_keys[i], kCaller);
-    if (!rows[static_cast<std::size_t>(i)]) return 1;
-  }
+  PreparedSet set;
+  if (!prepare(count, sat_keys, kCaller, false, set)) return 1;
+  return propagate_set(set, ds50_utc, o, kCaller);
+}
 
-  std::vector<int> order(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    return stage_group(rows[static_cast<std::size_t>(a)]->model) <
-           stage_group(rows[static_cast<std::size_t>(b)]->model);
-  });
-
-  Lanes lanes;
-  const Kernel propagate = kernel();
-  Outputs out;
-  for (int offset = 0; offset < count; offset += kBlock) {
-    const int used = std::min(kBlock, count - offset);
-    const int* index = order.data() + offset;
-    BlockKind kind{false, false, false, false};
-    for (int j = 0; j < kBlock; ++j) {
-      const sgp4::Model& m = rows[static_cast<std::size_t>(index[std::min(j, used - 1)])]->model;
-      set_lane_model(lanes, j, m);
-      lanes.t[j] = (ds50_utc - m.epoch_ds50_utc) * kMinutesPerDay;
-      const bool resonant = m.deep_space && m.ds.resonance != 0;
-      if (resonant) set_node(lanes, j, sgp4::resonance_node(m, lanes.t[j]));
-      kind.deep = kind.deep || m.deep_space;
-      kind.near = kind.near || !m.deep_space;
-      kind.full_drag = kind.full_drag || !m.simple_drag;
-      kind.resonant = kind.resonant || resonant;
-    }
-    propagate(lanes, kind, out);
-    store(out, used, index, o);
+Key Sgp4BatchSetCreate(int count, const Key* sat_keys) {
+  using namespace sgp4::batch;
+  constexpr const char* kCaller = "Sgp4BatchSetCreate";
+  if (count < 0 || (count > 0 && sat_keys == nullptr)) {
+    detail::set_last_error(std::string(kCaller) + ": negative count or missing array");
+    return 0;
   }
-  const int first_failure = first_error(errors_out, count);
-  if (first_failure < 0) return 0;
-  const sgp4::Sgp4Row& row = *rows[static_cast<std::size_t>(first_failure)];
-  const double minutes = (ds50_utc - row.model.epoch_ds50_utc) * kMinutesPerDay;
-  return detail::fail(sgp4::failure_message(
-      kCaller, row, minutes, static_cast<sgp4::Failure>(errors_out[first_failure])));
+  PreparedSet set;
+  if (!prepare(count, sat_keys, kCaller, true, set)) return 0;
+  return prepared_sets().insert(std::move(set));
+}
+
+int Sgp4BatchSetPropDs50Utc(Key set_key, double* x, double* y, double* z, double* vx, double* vy,
+                            double* vz, int* errors_out, double ds50_utc) {
+  using namespace sgp4::batch;
+  constexpr const char* kCaller = "Sgp4BatchSetPropDs50Utc";
+  const auto set = prepared_sets().find(set_key);
+  if (!set) {
+    return detail::fail(std::string(kCaller) + ": no satellite set under key " +
+                        std::to_string(set_key));
+  }
+  const OutputArrays o{x, y, z, vx, vy, vz, errors_out};
+  if (!set->rows.empty() && !valid_outputs(o)) {
+    return detail::fail(std::string(kCaller) + ": missing array");
+  }
+  return propagate_set(*set, ds50_utc, o, kCaller);
+}
+
+int Sgp4BatchSetRemove(Key set_key) {
+  if (!sgp4::batch::prepared_sets().erase(set_key)) {
+    return detail::fail("Sgp4BatchSetRemove: no satellite set under key " +
+                        std::to_string(set_key));
+  }
+  return 0;
 }
 
 }  // namespace saal
