@@ -81,6 +81,26 @@ Result<KeplerianState> InertialPropagator::mean_state_at(const Epoch& epoch) con
   return KeplerianState{epoch, el, ReferenceFrame::TEME, tle_->type()};
 }
 
+std::vector<std::optional<CartesianState>> InertialPropagator::get_cartesian_states_at_epochs(
+    const std::vector<Epoch>& epochs) const {
+  const std::size_t n = epochs.size();
+  std::vector<double> days(n), x(n), y(n), z(n), vx(n), vy(n), vz(n);
+  std::vector<int> errors(n);
+  for (std::size_t i = 0; i < n; ++i) days[i] = epochs[i].days_since_1950;
+  std::vector<std::optional<CartesianState>> states(n);
+  if (saal::Sgp4PropDs50UtcBatch(tle_->key(), static_cast<int>(n), days.data(), x.data(),
+                                 y.data(), z.data(), vx.data(), vy.data(), vz.data(),
+                                 errors.data()) != 0) {
+    saal_last_error();
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    if (errors[i] != 0) continue;
+    states[i] = CartesianState{epochs[i], {x[i], y[i], z[i]}, {vx[i], vy[i], vz[i]},
+                               ReferenceFrame::TEME};
+  }
+  return states;
+}
+
 Status InertialPropagator::step_to_epoch(double days) {
   char line1[saal::kTextBufferSize] = {}, line2[saal::kTextBufferSize] = {};
   if (saal::Sgp4ReepochTLE(tle_->key(), line1, line2, days) != 0) return saal_failure();

@@ -34,6 +34,10 @@ class InertialPropagator {
   std::optional<CartesianState> get_cartesian_state_at_epoch(const Epoch& epoch) const;
   // SGP4's mean elements at the epoch, typed as the element set.
   std::optional<KeplerianState> get_keplerian_state_at_epoch(const Epoch& epoch) const;
+  // Many epochs through the layer's vectorised batch path; an entry is empty
+  // where SGP4 fails.
+  std::vector<std::optional<CartesianState>> get_cartesian_states_at_epochs(
+      const std::vector<Epoch>& epochs) const;
 
   // Replaces the element set by one re-epoched to `days` (UTC days since
   // 1950); on failure the propagator is unchanged.
