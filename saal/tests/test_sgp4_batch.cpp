@@ -1,9 +1,12 @@
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
 #include "check.h"
 #include "saal/saal.h"
+#include "sgp4prop/deep_space.h"
+#include "sgp4prop/sgp4_batch_kernel.h"
 
 using saal::Key;
 
@@ -174,4 +177,46 @@ TEST(sgp4_prepared_set_matches_per_call_and_outlives_its_keys) {
                                       s.vy.data(), s.vz.data(), s.errors.data(), 20001.0) != 0);
   const Key unknown[1] = {set};
   CHECK(saal::Sgp4BatchSetCreate(1, unknown) <= 0);
+}
+
+TEST(sgp4_batch_kernels_for_both_instruction_sets_agree) {
+  using namespace saal::sgp4::batch;
+  saal::SetAllKeyMode(1);
+  // One block mixing all five sets, so every stage runs.
+  Lanes lanes;
+  BlockKind kind{false, false, false, false};
+  std::vector<Key> keys;
+  for (int j = 0; j < kBlock; ++j) {
+    const auto& set = kSets[j % 5];
+    double xa[64];
+    char xs[saal::kTextBufferSize] = {};
+    saal::TleLinesToArray(set[0], set[1], xa, xs);
+    saal::sgp4::MeanElements el{xa[1], xa[25] / (1440.0 / (2.0 * std::numbers::pi)), xa[22],
+                                xa[20] * std::numbers::pi / 180.0, xa[21] * std::numbers::pi / 180.0,
+                                xa[23] * std::numbers::pi / 180.0, xa[24] * std::numbers::pi / 180.0, xa[4], true};
+    saal::sgp4::Model m;
+    saal::sgp4::initialise(el, m);
+    set_lane_model(lanes, j, m);
+    lanes.t[j] = 37.0 * j - 200.0;
+    if (m.deep_space && m.ds.resonance != 0) {
+      const saal::sgp4::ResonanceNode n = saal::sgp4::resonance_node(m, lanes.t[j]);
+      set_lane_node(lanes, j, n.atime, n.xli, n.xni, n.xndt, n.xnddt, n.xldot);
+    }
+    kind = {kind.deep || m.deep_space, kind.near || !m.deep_space,
+            kind.full_drag || !m.simple_drag,
+            kind.resonant || (m.deep_space && m.ds.resonance != 0)};
+  }
+  Outputs a, b;
+  generic::propagate_block(lanes, kind, b);
+  if (!__builtin_cpu_supports("avx2") || !__builtin_cpu_supports("fma")) return;
+  avx2::propagate_block(lanes, kind, a);
+  for (int j = 0; j < kBlock; ++j) {
+    CHECK(a.error[j] == b.error[j]);
+    const double radius = std::hypot(b.x[j], b.y[j], b.z[j]);
+    if (radius > 1e5) continue;
+    CHECK_NEAR(a.x[j], b.x[j], 1e-10 * radius);
+    CHECK_NEAR(a.y[j], b.y[j], 1e-10 * radius);
+    CHECK_NEAR(a.z[j], b.z[j], 1e-10 * radius);
+    CHECK_NEAR(a.vz[j], b.vz[j], 1e-10 * std::hypot(b.vx[j], b.vy[j], b.vz[j]));
+  }
 }
