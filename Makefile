@@ -43,7 +43,8 @@ cxx-tests: system-deps $(VENV)/.requirements
 	$(CXX_TEST_BUILD)/core_tests
 
 # Sanitizer runs use a build tree with its own runnable package; the Python
-# interpreter is not instrumented, so the sanitizer runtime is preloaded.
+# interpreter is not instrumented, so the sanitizer runtime is preloaded, with
+# the C++ runtime beside it so that the runtime finds the real exception throw.
 , := ,
 define sanitizer_run
 	$(VENV)/bin/cmake -S . -B build/$(1) -G Ninja -DCMAKE_MAKE_PROGRAM=$(abspath $(VENV)/bin/ninja) \
@@ -52,11 +53,11 @@ define sanitizer_run
 	$(VENV)/bin/cmake --build build/$(1) -j2
 	build/$(1)/saal/saal_tests
 	build/$(1)/core_tests
-	LD_PRELOAD=$$($(CXX) -print-file-name=$(3)) $(4) PYTHONPATH=build/$(1)/pkg $(PY) -m pytest -q -p no:cacheprovider tests
+	LD_PRELOAD="$$($(CXX) -print-file-name=$(3)) $$($(CXX) -print-file-name=libstdc++.so)" $(4) PYTHONPATH=build/$(1)/pkg $(PY) -m pytest -q -p no:cacheprovider tests
 endef
 
 asan: system-deps $(VENV)/.requirements
-	$(call sanitizer_run,asan,address$(,)undefined,libasan.so,ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1)
+	$(call sanitizer_run,asan,address$(,)undefined,libasan.so,ASAN_OPTIONS=detect_leaks=0:suppressions=$(abspath tools/asan.supp) UBSAN_OPTIONS=print_stacktrace=1)
 
 tsan: system-deps $(VENV)/.requirements
 	$(call sanitizer_run,tsan,thread,libtsan.so,TSAN_OPTIONS=report_signal_unsafe=0)
