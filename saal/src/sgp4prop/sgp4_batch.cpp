@@ -109,6 +109,10 @@ using Kernel = void (*)(const Lanes&, const BlockKind&, Outputs&);
 Kernel kernel() {
   static const Kernel chosen = [] {
     __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
+        __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512bw")) {
+      return &avx512::propagate_block;
+    }
     return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma")
                ? &avx2::propagate_block
                : &generic::propagate_block;

@@ -1,7 +1,8 @@
 // Block kernel of the batch path: the SGP4/SDP4 propagation of up to kBlock
 // (satellite, time) lanes at once, written as short loops over the lanes
-// that the compiler turns into SIMD code. The same source is compiled twice
-// (AVX2/FMA and the x86-64 baseline); the caller picks one at run time.
+// that the compiler turns into SIMD code. The same source is compiled three
+// times (AVX-512, AVX2/FMA and the x86-64 baseline); the caller picks one at
+// run time.
 //
 // Lanes hold each model's constants, so one block may mix satellites, near
 // Earth and deep space. The resonance integration, the one step with a
@@ -53,6 +54,9 @@ struct BlockKind {
 
 // Propagates all kBlock lanes (unused lanes must still hold a valid model,
 // e.g. a copy of lane 0).
+namespace avx512 {
+void propagate_block(const Lanes& lanes, const BlockKind& kind, Outputs& out);
+}
 namespace avx2 {
 void propagate_block(const Lanes& lanes, const BlockKind& kind, Outputs& out);
 }
