@@ -136,6 +136,9 @@ BROKEN = [
     pytest.param(L1, _edit(L2, 3, "00006"), "differs from line 1", id="satnum-mismatch"),
     pytest.param("", L2, "line 1 has 0 characters", id="empty"),
     pytest.param(_edit(L1, 3, "I0001"), L2, "columns 3-7", id="alpha5-without-I"),
+    pytest.param(_edit(L1, 10, "\u00e958002"), L2, "column 10 holds a character that is not",
+                 id="non-ascii-designator"),
+    pytest.param(_edit(L1, 12, "\t"), L2, "not printable ASCII", id="tab"),
 ]
 
 
@@ -195,8 +198,8 @@ def test_interface_table_operations():
 
 
 @settings(max_examples=300, deadline=None)
-@given(st.text(alphabet="0123456789 .+-ABCUX", min_size=69, max_size=69),
-       st.text(alphabet="0123456789 .+-ABCUX", min_size=69, max_size=69))
+@given(st.text(alphabet="0123456789 .+-ABCUXé\t", min_size=69, max_size=69),
+       st.text(alphabet="0123456789 .+-ABCUXé\t", min_size=69, max_size=69))
 def test_random_lines_parse_fully_or_fail_cleanly(line_1, line_2):
     before = TLEInterface.count_loaded()
     try:

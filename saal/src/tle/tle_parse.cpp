@@ -83,6 +83,14 @@ bool check_shape(int number, std::string_view line, std::string& error) {
             std::string(line.substr(0, 2)) + "'";
     return false;
   }
+  for (std::size_t k = 0; k < line.size(); ++k) {
+    const auto c = static_cast<unsigned char>(line[k]);
+    if (c < 0x20 || c > 0x7e) {
+      error = prefix + " column " + std::to_string(k + 1) +
+              " holds a character that is not printable ASCII (code " + std::to_string(c) + ")";
+      return false;
+    }
+  }
   if (line[68] < '0' || line[68] > '9') {
     error = prefix + " column 69 (check digit) is not a digit: '" + std::string(1, line[68]) + "'";
     return false;
