@@ -212,3 +212,25 @@ def test_random_lines_parse_fully_or_fail_cleanly(line_1, line_2):
     assert len(tle.lines[0]) == 69 and len(tle.lines[1]) == 69
     del tle
     assert TLEInterface.count_loaded() == before
+
+
+@settings(max_examples=300, deadline=None)
+@given(st.lists(st.tuples(st.integers(0, 137), st.sampled_from("0123456789 .+-AZUSXé")),
+                min_size=1, max_size=3))
+def test_mutated_lines_parse_consistently_or_fail_cleanly(edits):
+    lines = [list(VANGUARD[0]), list(VANGUARD[1])]
+    for position, char in edits:
+        lines[position // 69][position % 69] = char
+    line_1, line_2 = "".join(lines[0]), "".join(lines[1])
+    before = TLEInterface.count_loaded()
+    try:
+        tle = TLE.from_lines(line_1, line_2)
+    except BaseException as exc:  # noqa: BLE001 - the fault is a BaseException
+        assert isinstance(exc, ValueError) or is_fault(exc), repr(exc)
+        assert TLEInterface.count_loaded() == before
+        return
+    # What was read is what is written back: the lines parse to the same set.
+    again = TLE.from_lines(*tle.lines)
+    assert again.lines == tle.lines
+    assert (again.norad_id, again.eccentricity, again.inclination) == (
+        tle.norad_id, tle.eccentricity, tle.inclination)

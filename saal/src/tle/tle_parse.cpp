@@ -128,6 +128,9 @@ bool parse_line1(std::string_view line, ElementArray& xa, std::string& xs, std::
 
   double field34 = 0.0, field45 = 0.0, field54 = 0.0;
   if (!r.decimal(34, 43, "first derivative of mean motion", field34, true)) return false;
+  if (!(std::fabs(field34) < 1.0)) {
+    return r.fail(34, 43, "first derivative of mean motion", "magnitude must be below 1");
+  }
   if (!r.exponent(45, 52, "second derivative of mean motion", field45)) return false;
   if (!r.exponent(54, 61, "drag term", field54)) return false;
   long type = 0, elset = 0;
@@ -175,7 +178,9 @@ bool parse_line2(std::string_view line, ElementArray& xa, std::string& error) {
   if (!r.angle(35, 42, "argument of perigee", 360.0, argp)) return false;
   if (!r.angle(44, 51, "mean anomaly", 360.0, mean_anomaly)) return false;
   if (!r.decimal(53, 63, "mean motion", mean_motion)) return false;
-  if (mean_motion < 0.0) return r.fail(53, 63, "mean motion", "negative");
+  if (!(mean_motion >= 0.0 && mean_motion < 100.0)) {
+    return r.fail(53, 63, "mean motion", "out of range [0, 100) rev/day");
+  }
   if (!r.integer(64, 68, "revolution number", revnum)) return false;
   xa[XA_TLE_INCLI] = incl;
   xa[XA_TLE_NODE] = node;
