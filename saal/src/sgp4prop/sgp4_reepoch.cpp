@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
 #include <numbers>
+#include <string>
 
 #include "../common/last_error.h"
 #include "../common/text.h"

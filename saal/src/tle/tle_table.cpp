@@ -5,9 +5,8 @@
 // loaded one; the (number, epoch) index sits behind its own mutex, taken only
 // when loading and removing, never when reading a set.
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstring>
+#include <cstdio>
 #include <map>
 #include <mutex>
 #include <string>
