@@ -53,14 +53,14 @@ define sanitizer_run
 	$(VENV)/bin/cmake --build build/$(1) -j2
 	build/$(1)/saal/saal_tests
 	build/$(1)/core_tests
-	LD_PRELOAD="$$($(CXX) -print-file-name=$(3)) $$($(CXX) -print-file-name=libstdc++.so)" $(4) PYTHONPATH=build/$(1)/pkg $(PY) -m pytest -q -p no:cacheprovider tests
+	LD_PRELOAD="$$($(CXX) -print-file-name=$(3)) $$($(CXX) -print-file-name=libstdc++.so)" $(4) PYTHONPATH=build/$(1)/pkg $(PY) -m pytest -q -p no:cacheprovider tests $(5)
 endef
 
 asan: system-deps $(VENV)/.requirements
 	$(call sanitizer_run,asan,address$(,)undefined,libasan.so,ASAN_OPTIONS=detect_leaks=0:suppressions=$(abspath tools/asan.supp) UBSAN_OPTIONS=print_stacktrace=1)
 
 tsan: system-deps $(VENV)/.requirements
-	$(call sanitizer_run,tsan,thread,libtsan.so,TSAN_OPTIONS=report_signal_unsafe=0)
+	$(call sanitizer_run,tsan,thread,libtsan.so,TSAN_OPTIONS=report_signal_unsafe=0,-m "not worker_pool")
 
 clean:
 	rm -rf build build-* $(VENV)

@@ -41,6 +41,7 @@ def test_deleting_a_property_is_refused():
     assert member.value == "UTC"
 
 
+@pytest.mark.worker_pool
 def test_internal_fault_is_not_an_exception(fresh_python):
     out = fresh_python(
         "import quorvane as q\n"

@@ -52,6 +52,7 @@ def test_logging_bridge_imports_logging():
     assert "logging" in sys.modules
 
 
+@pytest.mark.worker_pool
 @pytest.mark.parametrize(
     "code, expected",
     [
@@ -64,6 +65,7 @@ def test_thread_pool_size(fresh_python, code, expected):
     assert fresh_python("import quorvane as q; " + code) == expected
 
 
+@pytest.mark.worker_pool
 @pytest.mark.parametrize("first", ["q.get_thread_count()", "q.set_thread_count(2)"])
 def test_second_pool_configuration_is_an_internal_fault(fresh_python, first):
     out = fresh_python(
@@ -80,6 +82,7 @@ def test_second_pool_configuration_is_an_internal_fault(fresh_python, first):
     assert out == "InternalFault True True"
 
 
+@pytest.mark.worker_pool
 @pytest.mark.parametrize("count, error", [(-1, OverflowError), (2.0, TypeError), ("2", TypeError)])
 def test_set_thread_count_rejects_bad_counts_without_creating_the_pool(fresh_python, count, error):
     out = fresh_python(
