@@ -182,6 +182,14 @@ def test_interface_round_trip_and_constants():
         TLEInterface.arrays_to_lines(xa[:63], xs)
 
 
+def test_interface_lines_are_layer_text_decoded_with_replacement():
+    # The 8-column designator field cuts the two-byte "é" after its first byte.
+    xa, _ = TLEInterface.lines_to_arrays(*VANGUARD)
+    line_1, line_2 = TLEInterface.arrays_to_lines(xa, "U1958002é")
+    assert line_1[9:18] == "1958002\ufffd "
+    assert line_2 == VANGUARD[1][:68]
+
+
 def test_interface_table_operations():
     xa, xs = TLEInterface.lines_to_arrays(*VANGUARD)
     before = TLEInterface.count_loaded()

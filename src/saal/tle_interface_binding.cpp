@@ -69,7 +69,9 @@ void bind_tle_interface(nb::module_& m) {
   def_static(
       cls, "arrays_to_lines",
       [](const ti::ElementArray& xa_tle, const std::string& xs_tle) {
-        return unwrap(ti::arrays_to_lines(xa_tle, xs_tle), PyExc_RuntimeError);
+        // Layer text: a designator cut inside a character must not fail the decode.
+        auto [line_1, line_2] = unwrap(ti::arrays_to_lines(xa_tle, xs_tle), PyExc_RuntimeError);
+        return std::pair{SaalText{std::move(line_1)}, SaalText{std::move(line_2)}};
       },
       {"xa_tle", "xs_tle"});
   def_static(
