@@ -1,5 +1,6 @@
 #include "propagation/inertial_propagator.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -92,6 +93,8 @@ std::vector<std::optional<CartesianState>> InertialPropagator::get_cartesian_sta
                                  y.data(), z.data(), vx.data(), vy.data(), vz.data(),
                                  errors.data()) != 0) {
     saal_last_error();
+    // A call refused as a whole flags no entry and leaves zero states.
+    if (std::all_of(errors.begin(), errors.end(), [](int e) { return e == 0; })) return states;
   }
   for (std::size_t i = 0; i < n; ++i) {
     if (errors[i] != 0) continue;

@@ -8,6 +8,7 @@
 #include "check.h"
 #include "elements/tle.h"
 #include "propagation/inertial_propagator.h"
+#include "saal/saal.h"
 #include "saal/tle_interface.h"
 
 using namespace qv;
@@ -101,4 +102,15 @@ TEST(propagator_step_to_epoch_replaces_the_set_and_keeps_the_state) {
   const auto clone = propagator.clone_at_epoch(target);
   CHECK(clone.ok());
   CHECK(clone->tle().epoch().days_since_1950 == target.days_since_1950);
+}
+
+TEST(propagator_batch_refused_as_a_whole_gives_no_states) {
+  auto propagator = InertialPropagator::from_tle(iss());
+  const Epoch epoch = propagator.tle().epoch();
+  CHECK(propagator.get_cartesian_states_at_epochs({epoch, epoch})[0].has_value());
+  // The layer then refuses the key outright and flags no single entry.
+  CHECK(saal::Sgp4RemoveSat(propagator.tle().key()) == 0);
+  for (const auto& state : propagator.get_cartesian_states_at_epochs({epoch, epoch})) {
+    CHECK(!state.has_value());
+  }
 }
