@@ -83,7 +83,8 @@ def test_second_pool_configuration_is_an_internal_fault(fresh_python, first):
 
 
 @pytest.mark.worker_pool
-@pytest.mark.parametrize("count, error", [(-1, OverflowError), (2.0, TypeError), ("2", TypeError)])
+@pytest.mark.parametrize("count, error", [(-1, OverflowError), (2**32, OverflowError), (2.0, TypeError),
+                                          ("2", TypeError)])
 def test_set_thread_count_rejects_bad_counts_without_creating_the_pool(fresh_python, count, error):
     out = fresh_python(
         "import quorvane as q\n"

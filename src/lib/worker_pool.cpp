@@ -7,6 +7,7 @@
 #include <chrono>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 
 namespace qv::pool {
@@ -58,6 +59,9 @@ Pool& pool_or_default() {
 }  // namespace
 
 Status create(std::size_t count) {
+  if (count > kMaxWorkers) {
+    return fail("Worker count " + std::to_string(count) + " exceeds " + std::to_string(kMaxWorkers));
+  }
   std::lock_guard lock(g_mutex);
   if (g_pool != nullptr) {
     return fail("The global thread pool has already been initialized");

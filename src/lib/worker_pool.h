@@ -6,13 +6,18 @@
 #include <oneapi/tbb/task_arena.h>
 
 #include <cstddef>
+#include <limits>
 
 #include "lib/result.h"
 
 namespace qv::pool {
 
+// The pool facility counts its workers in an int.
+inline constexpr std::size_t kMaxWorkers = std::numeric_limits<int>::max();
+
 // Creates the pool with `count` workers (0: one per logical processor) and
-// waits until every worker runs. Fails if a pool already exists.
+// waits until every worker runs. Fails if a pool already exists or `count`
+// exceeds kMaxWorkers.
 Status create(std::size_t count);
 
 // Workers of the pool (created with the default size if needed).

@@ -12,7 +12,12 @@ void add_module_functions(nb::module_& m) {
   def_function(m, "get_thread_count", [] { return pool::thread_count(); });
   def_function(
       m, "set_thread_count",
-      [](std::size_t count) { unwrap_or_fault(pool::create(count)); }, {"count"});
+      [](std::size_t count) {
+        // A count beyond the pool's width would wrap around, not be refused.
+        if (count > pool::kMaxWorkers) raise_argument_overflow("count", "integer out of range");
+        unwrap_or_fault(pool::create(count));
+      },
+      {"count"});
   // A file that cannot be used is reported rather than ignored, so that Sun
   // and Moon positions never silently fall back to the analytic series.
   def_function(
