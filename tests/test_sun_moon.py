@@ -1,6 +1,7 @@
 import json
 import math
 import os
+import struct
 
 import erfa
 import numpy as np
@@ -107,3 +108,16 @@ def test_instants_outside_the_file_window_use_the_series(de421):
     sun_ref, moon_ref = reference_sun_moon(de421[1], 1900.0)
     assert 1e-6 < angle_deg(sun, sun_ref) <= 0.01
     assert angle_deg(moon, moon_ref) <= 0.1
+
+
+@pytest.mark.parametrize("word, value", [(1, 0.0), (1, -1.0), (0, 1e9)])
+def test_a_record_off_its_interval_is_refused(de421, tmp_path, word, value):
+    # The first Moon record with a zero or negative radius, or a midpoint
+    # outside its slice: reading it would give NaN or wild positions.
+    path, kernel = de421
+    data = bytearray(open(path, "rb").read())
+    struct.pack_into("<d", data, (kernel[3, 301].start_i - 1 + word) * 8, value)
+    corrupt = tmp_path / "corrupt.bsp"
+    corrupt.write_bytes(data)
+    with pytest.raises(SAALError, match="corrupt.bsp"):
+        quorvane.set_jpl_ephemeris_file_path(str(corrupt))

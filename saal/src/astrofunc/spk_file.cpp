@@ -28,6 +28,22 @@ T read_at(const std::vector<char>& bytes, std::size_t offset) {
 
 }  // namespace
 
+// Each record spans its own slice of the segment: midpoint init + (k + 1/2)
+// interval and radius interval / 2. A record that does not (zero radius, say)
+// would give non-finite or wild positions, so the file is refused instead.
+bool SpkFile::records_cover_their_intervals(const Segment& seg) {
+  const double tolerance = 1e-6 * seg.interval;
+  for (int k = 0; k < seg.record_count; ++k) {
+    const double* rec = seg.records.data() + static_cast<std::size_t>(k) * seg.record_size;
+    const double midpoint = seg.init + (k + 0.5) * seg.interval;
+    if (!(std::fabs(rec[0] - midpoint) <= tolerance &&
+          std::fabs(rec[1] - 0.5 * seg.interval) <= tolerance)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 std::shared_ptr<const SpkFile> SpkFile::open(const std::string& path, std::string* reason) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
@@ -89,7 +105,9 @@ std::shared_ptr<const SpkFile> SpkFile::open(const std::string& path, std::strin
       const double rsize = read_at<double>(bytes, tail + 16);
       const double n = read_at<double>(bytes, tail + 24);
       const std::int64_t words = last - first + 1 - 4;
-      if (!(rsize >= 5.0 && n >= 1.0 && seg.interval > 0.0) ||
+      const double max_words = static_cast<double>(words);
+      if (!(rsize >= 5.0 && rsize <= max_words && n >= 1.0 && n <= max_words &&
+            seg.interval > 0.0) ||
           static_cast<std::int64_t>(rsize) * static_cast<std::int64_t>(n) != words ||
           (static_cast<int>(rsize) - 2) % 3 != 0 || !(start < end)) {
         *reason = "corrupt Chebyshev segment directory";
@@ -106,7 +124,15 @@ std::shared_ptr<const SpkFile> SpkFile::open(const std::string& path, std::strin
           return nullptr;
         }
       }
+      if (!records_cover_their_intervals(seg)) {
+        *reason = "Chebyshev record midpoint or radius does not match its interval";
+        return nullptr;
+      }
       file->segments_.push_back(std::move(seg));
+    }
+    if (!(next >= 0.0 && next <= static_cast<double>(bytes.size() / kRecordBytes))) {
+      *reason = "summary record chain is broken (file truncated or corrupt)";
+      return nullptr;
     }
     record = static_cast<std::int64_t>(next);
   }

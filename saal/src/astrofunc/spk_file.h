@@ -40,6 +40,7 @@ class SpkFile {
     std::vector<double> records;
   };
 
+  static bool records_cover_their_intervals(const Segment& seg);
   const Segment* find(int target, int center, double tdb_seconds) const;
   bool position(int target, int center, double tdb_seconds, Vec3* out) const;
 
