@@ -41,6 +41,7 @@ def test_angle(a, b, expected):
         ((0, 0, 0), (0.0, 0.0, 0.0)),
         ((0, 0, -5), (5.0, 0.0, -90.0)),
         ((-1, 0, 0), (1.0, 180.0, 0.0)),
+        ((-1, -0.0, 2), (math.sqrt(5), 180.0, math.degrees(math.atan(2)))),  # y = -0.0: 180, not -180
     ],
 )
 def test_to_spherical(xyz, spherical):

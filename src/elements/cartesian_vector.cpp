@@ -23,7 +23,10 @@ double CartesianVector::angle(const CartesianVector& o) const {
 double CartesianVector::distance(const CartesianVector& o) const { return (*this - o).magnitude(); }
 
 SphericalVector CartesianVector::to_spherical() const {
-  return {magnitude(), std::atan2(y, x) * kDegPerRad, std::atan2(z, std::sqrt(x * x + y * y)) * kDegPerRad};
+  // atan2 gives -180 for a y of -0.0; the range is (-180, 180].
+  const double ra = std::atan2(y, x) * kDegPerRad;
+  return {magnitude(), ra == -180.0 ? 180.0 : ra,
+          std::atan2(z, std::sqrt(x * x + y * y)) * kDegPerRad};
 }
 
 CartesianVector operator+(const CartesianVector& a, const CartesianVector& b) {
