@@ -126,6 +126,8 @@ def test_equinox_rotations_match_erfa(code):
         (lambda: afi.sma_to_mean_motion(-7000.0), ValueError),
         (lambda: afi.mean_motion_to_sma(float("nan")), ValueError),
         (lambda: afi.kozai_to_brouwer(1.0, 50.0, 15.0), ValueError),
+        # Perigee deep inside the Earth: no Kozai value maps to this one.
+        (lambda: afi.brouwer_to_kozai(0.99, 0.0, 15.0), ValueError),
         (lambda: afi.topo_date_to_equinox(3, DS50_2021, 10.0, 10.0), ValueError),
         (lambda: afi.ra_dec_to_az_el(0.0, float("inf"), 0.0, 0.0, 0.0), ValueError),
         (lambda: afi.get_jpl_sun_and_moon_position(float("nan")), ValueError),

@@ -94,6 +94,15 @@ double BrouwerToKozai(double eccentricity, double inclination_deg, double brouwe
     kozai += step * (kozai / back);
     if (std::fabs(step) <= 1e-16 * brouwer_mean_motion) break;
   }
+  // Far inside the Earth the first-order correction is no longer monotonic
+  // and the iteration can settle on a value that does not map back.
+  const double back = KozaiToBrouwer(eccentricity, inclination_deg, kozai);
+  if (!(std::fabs(back - brouwer_mean_motion) <= 1e-12 * brouwer_mean_motion)) {
+    detail::set_last_error("BrouwerToKozai: no Kozai mean motion gives Brouwer mean motion " +
+                           std::to_string(brouwer_mean_motion) +
+                           " (orbit too eccentric or too low for the J2 correction)");
+    return 0.0;
+  }
   return kozai;
 }
 
