@@ -98,6 +98,23 @@ def test_set_thread_count_rejects_bad_counts_without_creating_the_pool(fresh_pyt
     assert out.split() == [error.__name__, "2"]
 
 
+@pytest.mark.parametrize(
+    "code, expected",
+    [
+        ("import sys, quorvane._quorvane as first\n"
+         "del sys.modules['quorvane._quorvane']\n"
+         "import quorvane._quorvane as again\n"
+         "print(again is first)", "True"),
+        ("import quorvane._quorvane, _xxsubinterpreters as interpreters\n"
+         "interpreters.run_string(interpreters.create(),\n"
+         "    'try:\\n    import quorvane._quorvane\\n'\n"
+         "    'except ImportError:\\n    print(\"ImportError\")')", "ImportError"),
+    ],
+)
+def test_module_is_built_once_per_process(fresh_python, code, expected):
+    assert fresh_python(code) == expected
+
+
 def test_package_reexports_classes():
     assert quorvane.TimeSystem is _quorvane.enums.TimeSystem
     assert quorvane.SAALError is _quorvane.exceptions.SAALError

@@ -88,7 +88,25 @@ static void build_module(nb::module_& m) {
   for (const Submodule& sub : kSubmodules) add_submodule(m, sub.name, sub.fill, sub.alias_statement);
 }
 
+// The module built by the first import; it lives until the process ends.
+namespace {
+PyObject* g_module = nullptr;
+PyInterpreterState* g_interpreter = nullptr;
+}  // namespace
+
 NB_MODULE(_quorvane, m) {
+  // Importing again (after the entry left sys.modules) hands back the first
+  // module: the import machinery returns whatever sys.modules then holds.
+  // Its classes and process-wide hooks exist once and cannot be built twice.
+  if (g_module != nullptr) {
+    if (PyInterpreterState_Get() != g_interpreter) {
+      qv::py::raise(PyExc_ImportError,
+                    "quorvane._quorvane cannot be imported into a second interpreter");
+    }
+    nb::object modules = nb::borrow(PyImport_GetModuleDict());
+    modules[m.attr("__name__")] = nb::handle(g_module);
+    return;
+  }
   // A fault aborts the import as InternalFault (which the import machinery
   // chains under its ImportError) rather than as an anonymous C++ exception.
   try {
@@ -97,4 +115,6 @@ NB_MODULE(_quorvane, m) {
     PyErr_SetString(qv::py::internal_fault_type(), fault.what());
     throw nb::python_error();
   }
+  g_module = m.inc_ref().ptr();
+  g_interpreter = PyInterpreterState_Get();
 }
