@@ -347,6 +347,7 @@ def test_dtg_reader_variants():
             e.days_since_1950, abs=1e-8)
     # Only the first 512 bytes are read: trailing blanks are ignored, the rest unseen.
     assert Epoch.from_dtg("2024/005 0007 30.000" + " " * 492 + "junk", TS.UTC) == e
+    assert Epoch.from_dtg("2024/005 0007 30.000" + " " * 492 + "\x00", TS.UTC) == e
 
 
 @pytest.mark.parametrize("text", [

@@ -44,11 +44,13 @@ Result<Epoch> Epoch::from_days_since_1950(double days_since_1950, TimeSystem tim
 }
 
 Result<Epoch> Epoch::from_dtg(std::string_view dtg, TimeSystem time_system) {
+  // Only the first bytes that fit the layer's text buffer are read.
+  dtg = dtg.substr(0, saal::kTextLength);
   if (dtg.find('\0') != std::string_view::npos) {
     return fail("DTG text contains a zero character");
   }
   std::array<char, saal::kTextBufferSize> buffer{};
-  std::memcpy(buffer.data(), dtg.data(), std::min<std::size_t>(dtg.size(), saal::kTextLength));
+  std::memcpy(buffer.data(), dtg.data(), dtg.size());
   const double days = saal::DTGToUTC(buffer.data());
   if (std::isnan(days)) return saal_failure();
   return Epoch{days, time_system};
