@@ -110,13 +110,22 @@ def test_instants_outside_the_file_window_use_the_series(de421):
     assert angle_deg(moon, moon_ref) <= 0.1
 
 
-@pytest.mark.parametrize("word, value", [(1, 0.0), (1, -1.0), (0, 1e9)])
+@pytest.mark.parametrize(
+    "word, value",
+    [
+        (0, 1e9),  # first Moon record: midpoint outside its slice
+        (1, 0.0),  # its radius zero or negative
+        (1, -1.0),
+        (-3, math.inf),  # the segment's interval per record
+    ],
+)
 def test_a_record_off_its_interval_is_refused(de421, tmp_path, word, value):
-    # The first Moon record with a zero or negative radius, or a midpoint
-    # outside its slice: reading it would give NaN or wild positions.
+    # Reading such a file would give NaN or wild positions.
     path, kernel = de421
+    moon = kernel[3, 301]
     data = bytearray(open(path, "rb").read())
-    struct.pack_into("<d", data, (kernel[3, 301].start_i - 1 + word) * 8, value)
+    at = moon.start_i - 1 + word if word >= 0 else moon.end_i + word
+    struct.pack_into("<d", data, at * 8, value)
     corrupt = tmp_path / "corrupt.bsp"
     corrupt.write_bytes(data)
     with pytest.raises(SAALError, match="corrupt.bsp"):

@@ -107,7 +107,7 @@ std::shared_ptr<const SpkFile> SpkFile::open(const std::string& path, std::strin
       const std::int64_t words = last - first + 1 - 4;
       const double max_words = static_cast<double>(words);
       if (!(rsize >= 5.0 && rsize <= max_words && n >= 1.0 && n <= max_words &&
-            seg.interval > 0.0) ||
+            seg.interval > 0.0 && std::isfinite(seg.interval)) ||
           static_cast<std::int64_t>(rsize) * static_cast<std::int64_t>(n) != words ||
           (static_cast<int>(rsize) - 2) % 3 != 0 || !(start < end)) {
         *reason = "corrupt Chebyshev segment directory";
