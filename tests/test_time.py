@@ -480,6 +480,7 @@ def test_components_setters_and_argument_errors():
     ("2024-03-01T12:00:00:99", "2024-03-01T12:00:00.000"),
     ("+2024-03-01-07T12:00:1e1ZZ", "2024-03-01T12:00:10.000"),
     ("2024-03-01T-1:00:00TX", "2024-03-01T-1:00:00.000"),
+    ("2024-03-01T12:00:1e-400", "2024-03-01T12:00:00.000"),
 ])
 def test_iso_grammar_accepts(iso, expected):
     assert TimeComponents.from_iso(iso).to_iso() == expected

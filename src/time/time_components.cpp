@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -60,7 +61,13 @@ std::optional<double> read_seconds(std::string_view field) {
   if (field.empty() || field.front() == '+' || field.front() == '-') return std::nullopt;
   double value = 0.0;
   const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
-  if (ec != std::errc{} || end != field.data() + field.size()) return std::nullopt;
+  if (end != field.data() + field.size()) return std::nullopt;
+  // A well-formed number beyond the float range reads as infinity or zero.
+  if (ec == std::errc::result_out_of_range) {
+    value = std::strtod(std::string(field).c_str(), nullptr);
+  } else if (ec != std::errc{}) {
+    return std::nullopt;
+  }
   return negative ? -value : value;
 }
 
