@@ -66,6 +66,12 @@ def test_non_finite_day_counts_are_refused(function, bad):
         function(bad)
 
 
+@pytest.mark.parametrize("function", [tf.get_fk4_greenwich_angle, tf.get_fk5_greenwich_angle])
+def test_day_counts_too_far_for_an_angle_are_refused(function):
+    with pytest.raises(ValueError, match="no sidereal angle"):
+        function(1e300)
+
+
 def test_ds50_utc_to_ut1_matches_astropy():
     from astropy.time import Time
     from astropy.utils import iers

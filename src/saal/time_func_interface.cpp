@@ -12,7 +12,9 @@ Result<double> checked_day(double (*operation)(double), double day, const char* 
   if (!std::isfinite(day)) {
     return fail(std::string(name) + " must be finite (got " + std::to_string(day) + ")");
   }
-  return operation(day);
+  const double result = operation(day);
+  if (std::isnan(result)) return saal_failure();
+  return result;
 }
 
 }  // namespace

@@ -117,13 +117,17 @@ Result<std::string> Epoch::to_iso() const {
 Result<double> Epoch::to_fk4_greenwich_angle() const {
   auto ut1 = to_system(TimeSystem::UT1);
   if (!ut1) return ut1.error();
-  return saal::ThetaGrnwchFK4(ut1->days_since_1950);
+  const double angle = saal::ThetaGrnwchFK4(ut1->days_since_1950);
+  if (std::isnan(angle)) return saal_failure();
+  return angle;
 }
 
 Result<double> Epoch::to_fk5_greenwich_angle() const {
   auto ut1 = to_system(TimeSystem::UT1);
   if (!ut1) return ut1.error();
-  return saal::ThetaGrnwchFK5(ut1->days_since_1950);
+  const double angle = saal::ThetaGrnwchFK5(ut1->days_since_1950);
+  if (std::isnan(angle)) return saal_failure();
+  return angle;
 }
 
 Result<Epoch> Epoch::plus(const TimeSpan& span) const {

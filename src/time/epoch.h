@@ -41,7 +41,8 @@ struct Epoch {
   Result<std::string> to_iso() const;
 
   // Greenwich angles (radians) at the epoch's UT1; only UTC and TAI epochs
-  // convert to UT1, others fail with the conversion text.
+  // convert to UT1, others fail with the conversion text. A UT1 too far from
+  // 1950 for the angle's polynomial fails with the layer's text.
   Result<double> to_fk4_greenwich_angle() const;
   Result<double> to_fk5_greenwich_angle() const;
 

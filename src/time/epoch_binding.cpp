@@ -82,10 +82,15 @@ void bind_epoch(nb::module_& m) {
   def_method(cls, "to_time_components",
              [](const Epoch& e) { return unwrap(e.to_time_components(), PyExc_ValueError); });
   // Only UTC and TAI epochs have a UT1; asking another is a violated invariant.
-  def_method(cls, "to_fk4_greenwich_angle",
-             [](const Epoch& e) { return unwrap_or_fault(e.to_fk4_greenwich_angle()); });
-  def_method(cls, "to_fk5_greenwich_angle",
-             [](const Epoch& e) { return unwrap_or_fault(e.to_fk5_greenwich_angle()); });
+  // A day count too far out for an angle is a ValueError.
+  def_method(cls, "to_fk4_greenwich_angle", [](const Epoch& e) {
+    unwrap_or_fault(e.to_system(TimeSystem::UT1));
+    return unwrap(e.to_fk4_greenwich_angle(), PyExc_ValueError);
+  });
+  def_method(cls, "to_fk5_greenwich_angle", [](const Epoch& e) {
+    unwrap_or_fault(e.to_system(TimeSystem::UT1));
+    return unwrap(e.to_fk5_greenwich_angle(), PyExc_ValueError);
+  });
 
   cls.def(
       "__add__",

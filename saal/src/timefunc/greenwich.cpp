@@ -2,7 +2,10 @@
 #include <erfa.h>
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 
+#include "../common/last_error.h"
 #include "saal/earth_models.h"
 #include "saal/saal.h"
 
@@ -14,6 +17,19 @@ constexpr double kJdOfDs50Zero = 2433281.5;
 
 constexpr double kTwoPi = 6.283185307179586;
 
+// Far enough from 1950 the polynomials overflow: no angle, rather than NaN
+// passed off as one.
+double checked_angle(double angle, const char* operation, double ds50_ut1) {
+  if (!std::isfinite(angle)) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%s: day count %.17g has no sidereal angle", operation,
+                  ds50_ut1);
+    detail::set_last_error(text);
+    return std::nan("");
+  }
+  return angle;
+}
+
 }  // namespace
 
 // FK5: IAU 1982 Greenwich mean sidereal time (eraGmst82), without the
@@ -21,7 +37,9 @@ constexpr double kTwoPi = 6.283185307179586;
 // whose x axis is the mean equinox along the true equator: the apparent angle
 // (mean + equation of the equinoxes, up to ~17") would misplace a low orbit
 // by ~0.5 km.
-double ThetaGrnwchFK5(double ds50_ut1) { return eraGmst82(kJdOfDs50Zero, ds50_ut1); }
+double ThetaGrnwchFK5(double ds50_ut1) {
+  return checked_angle(eraGmst82(kJdOfDs50Zero, ds50_ut1), "ThetaGrnwchFK5", ds50_ut1);
+}
 
 // FK4: Greenwich mean sidereal time on the FK4 equinox, Newcomb's expression
 //   GMST = UT1 + 6h38m45.836s + 8640184.542s T + 0.0929s T^2,
@@ -35,7 +53,7 @@ double ThetaGrnwchFK4(double ds50_ut1) {
   const double seconds = ut1_seconds + 23925.836 + 8640184.542 * t + 0.0929 * t * t;
   double angle = std::fmod(seconds, kSecondsPerDay) * (kTwoPi / kSecondsPerDay);
   if (angle < 0.0) angle += kTwoPi;
-  return angle;
+  return checked_angle(angle, "ThetaGrnwchFK4", ds50_ut1);
 }
 
 }  // namespace saal
