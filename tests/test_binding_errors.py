@@ -4,6 +4,7 @@ import pytest
 
 from quorvane._quorvane import astro_func_interface as astro
 from quorvane._quorvane import enums, saal
+from quorvane._quorvane import time_func_interface as tf
 
 M = saal.MainInterface
 
@@ -23,6 +24,8 @@ CASES = [
     (lambda: astro.theta_teme_to_lla(0.0, [1.0, "2", 3.0]), TypeError, "^argument 'teme_pos': "),
     (lambda: astro.theta_teme_to_lla("0", [1.0, 2.0, 3.0]), TypeError,
      "^argument 'theta': expected float, got str$"),
+    (lambda: tf.load_time_constants("/tmp/\udcff"), ValueError,
+     "^argument 'path': text cannot be encoded as UTF-8$"),
     (lambda: M(), TypeError, "^No constructor defined for MainInterface$"),
     (lambda: enums.KeplerianType(6), TypeError, "^No constructor defined for KeplerianType$"),
 ]

@@ -40,6 +40,11 @@ void bind_slots(const char* function_name, const Params& params, nb::args args,
 }
 
 void raise_argument_type_error(const char* name, const std::string& expected, nb::handle given) {
+  // A str refused where a str is expected holds what UTF-8 cannot encode.
+  if (expected == "str" && PyUnicode_Check(given.ptr())) {
+    raise(PyExc_ValueError,
+          std::string("argument '") + name + "': text cannot be encoded as UTF-8");
+  }
   const std::string given_type = nb::type_name(given.type()).c_str();
   raise(PyExc_TypeError,
         std::string("argument '") + name + "': expected " + expected + ", got " + given_type);
