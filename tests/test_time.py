@@ -501,6 +501,12 @@ def test_iso_grammar_rejects_with_internal_fault(iso):
     assert is_internal_fault(excinfo)
 
 
+def test_iso_fault_text_escapes_control_characters():
+    with pytest.raises(BaseException, match=r"second '00\\x00' is not a number$") as excinfo:
+        TimeComponents.from_iso("2024-03-01T12:00:00\x00")
+    assert is_internal_fault(excinfo)
+
+
 # ---- fuzz --------------------------------------------------------------------------
 
 def accepts_or_refuses(read):

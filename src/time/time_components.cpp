@@ -71,9 +71,20 @@ std::optional<double> read_seconds(std::string_view field) {
   return negative ? -value : value;
 }
 
+// Control characters are escaped: a zero byte would cut the message short.
 std::string quoted(std::string_view text) {
   constexpr std::size_t kShown = 64;
-  std::string out = "'" + std::string(text.substr(0, kShown));
+  std::string out = "'";
+  for (char c : text.substr(0, kShown)) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7f) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
   if (text.size() > kShown) out += "...";
   return out + "'";
 }
