@@ -113,6 +113,12 @@ double reading_to_ds50(std::int64_t year, int month, int day, int hour, int minu
   return static_cast<double>(day_count(year, month, day)) + seconds_of_day / kSecondsPerDay;
 }
 
+std::string no_calendar_date_text(const char* operation, double ds50) {
+  char text[160];
+  std::snprintf(text, sizeof text, "%s: day count %.17g is not a finite date", operation, ds50);
+  return text;
+}
+
 const char* month_abbreviation(int month) { return kMonthAbbreviations[month - 1]; }
 
 }  // namespace saal::detail

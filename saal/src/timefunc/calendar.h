@@ -52,6 +52,10 @@ std::optional<std::string> calendar_reading_error(std::int64_t year, int month, 
 double reading_to_ds50(std::int64_t year, int month, int day, int hour, int minute,
                        double second);
 
+// The last-error text for a day count split_day refuses, the count in
+// shortest form ("1e+300", not three hundred digits).
+std::string no_calendar_date_text(const char* operation, double ds50);
+
 // Three-letter English month name, "Jan" to "Dec".
 const char* month_abbreviation(int month);
 

@@ -20,11 +20,6 @@ double fail_nan(const std::string& text) {
   return kNaN;
 }
 
-std::string not_a_day_count(const char* operation, double ds50) {
-  return std::string(operation) + ": day count " + std::to_string(ds50) +
-         " is not a finite date";
-}
-
 }  // namespace
 
 double TimeComps2ToUTC(int year, int month, int day, int hour, int minute, double second) {
@@ -48,7 +43,7 @@ void UTCToTimeComps2(int* year, int* month, int* day, int* hour, int* minute, do
     mi = whole_seconds % 3600 / 60;
     s = split->seconds - (h * 3600 + mi * 60);
   } else {
-    detail::set_last_error(not_a_day_count("UTCToTimeComps2", ds50_utc));
+    detail::set_last_error(detail::no_calendar_date_text("UTCToTimeComps2", ds50_utc));
   }
   if (year != nullptr) *year = y;
   if (month != nullptr) *month = mo;
@@ -66,7 +61,7 @@ void UTCToYrDays(int* year, double* day_of_year, double ds50_utc) {
     y = static_cast<int>(date.year);
     doy = detail::day_of_year(date) + (ds50_utc - std::floor(ds50_utc));
   } else {
-    detail::set_last_error(not_a_day_count("UTCToYrDays", ds50_utc));
+    detail::set_last_error(detail::no_calendar_date_text("UTCToYrDays", ds50_utc));
   }
   if (year != nullptr) *year = y;
   if (day_of_year != nullptr) *day_of_year = doy;

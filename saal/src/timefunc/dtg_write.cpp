@@ -30,8 +30,7 @@ std::optional<Instant> rounded_instant(const char* operation, double ds50, long 
                                        int first_year, int last_year) {
   const auto rounded = detail::round_day(ds50, units_per_day);
   if (!rounded) {
-    detail::set_last_error(std::string(operation) + ": day count " + std::to_string(ds50) +
-                           " is not a finite date");
+    detail::set_last_error(detail::no_calendar_date_text(operation, ds50));
     return std::nullopt;
   }
   const detail::CivilDate date = detail::civil_date(rounded->day);
