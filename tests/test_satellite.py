@@ -108,6 +108,20 @@ def test_osculating_state_is_stored_but_keeps_the_previous_orbit():
     assert bare.get_state_at_epoch(utc(DAY0)) is None
 
 
+@pytest.mark.parametrize("attribute, value", [
+    ("keplerian_state", brouwer_state(e=1.5)),
+    ("keplerian_state", brouwer_state(a=-7000.0)),
+    ("keplerian_state", brouwer_state(a=float("nan"))),
+    ("force_properties", ForceProperties(0.03, 1.0, float("nan"), 1.0, 1.0, 0.0, 0.0)),
+])
+def test_values_the_element_set_refuses_raise_value_error_and_keep_the_orbit(attribute, value):
+    s = satellite()
+    before = xyz(s.get_state_at_epoch(utc(DAY0)).position)
+    with pytest.raises(ValueError):
+        setattr(s, attribute, value)
+    assert xyz(s.get_state_at_epoch(utc(DAY0)).position) == before
+
+
 def test_force_properties_rebuild_the_propagator():
     s = Satellite()
     s.keplerian_state = brouwer_state(a=6700.0, e=0.001)

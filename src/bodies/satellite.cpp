@@ -45,11 +45,14 @@ Result<TLE> Satellite::build_tle() const {
   return TLE::construct(std::move(fields));
 }
 
-void Satellite::rebuild_propagator() {
+Status Satellite::rebuild_propagator() {
+  // Values the element set refuses (a non-elliptic orbit, a non-finite
+  // number) are the caller's input, not a broken invariant.
   auto tle = build_tle();
-  if (!tle) throw TleFault(tle.message());
+  if (!tle) return tle.error();
   // Assigning retires the previous propagator's key from both tables.
   propagator_ = InertialPropagator::from_tle(std::move(tle).value());
+  return ok_status();
 }
 
 Status Satellite::set_keplerian_state(const KeplerianState& state) {
@@ -57,14 +60,15 @@ Status Satellite::set_keplerian_state(const KeplerianState& state) {
   if (state.keplerian_type == KeplerianType::Osculating) {
     return fail("Osculating elements not implemented");
   }
-  rebuild_propagator();
-  return ok_status();
+  return rebuild_propagator();
 }
 
-void Satellite::set_force_properties(const ForceProperties& force_properties) {
+Status Satellite::set_force_properties(const ForceProperties& force_properties) {
   force_properties_ = force_properties;
-  if (!keplerian_state_ || keplerian_state_->keplerian_type == KeplerianType::Osculating) return;
-  rebuild_propagator();
+  if (!keplerian_state_ || keplerian_state_->keplerian_type == KeplerianType::Osculating) {
+    return ok_status();
+  }
+  return rebuild_propagator();
 }
 
 std::optional<double> Satellite::periapsis() const {

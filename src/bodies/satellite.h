@@ -56,12 +56,14 @@ class Satellite {
   const std::optional<KeplerianState>& keplerian_state() const { return keplerian_state_; }
   // Stores the state, then rebuilds the propagator from it. An osculating
   // state stays stored but fails ("Osculating elements not implemented") and
-  // leaves the propagator as it was. Throws TleFault if the element set
-  // cannot be built.
+  // leaves the propagator as it was; so does a state the element set refuses
+  // (failing with the element set's message).
   Status set_keplerian_state(const KeplerianState& state);
   const ForceProperties& force_properties() const { return force_properties_; }
-  // Stores the model and, with a non-osculating orbit, rebuilds the propagator.
-  void set_force_properties(const ForceProperties& force_properties);
+  // Stores the model and, with a non-osculating orbit, rebuilds the
+  // propagator; a model the element set refuses stays stored and fails,
+  // leaving the propagator as it was.
+  Status set_force_properties(const ForceProperties& force_properties);
 
   bool has_propagator() const { return propagator_.has_value(); }
   const std::optional<InertialPropagator>& propagator() const { return propagator_; }
@@ -114,7 +116,7 @@ class Satellite {
 
  private:
   Result<TLE> build_tle() const;
-  void rebuild_propagator();
+  Status rebuild_propagator();
 
   std::string id_;
   std::optional<std::string> name_;

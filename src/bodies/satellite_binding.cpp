@@ -25,10 +25,14 @@ void bind_satellite(nb::module_& m) {
       [](S& s, std::int32_t norad_id) { s.set_norad_id(norad_id); });
   def_property(
       cls, "keplerian_state", [](const S& s) { return s.keplerian_state(); },
-      [](S& s, const KeplerianState& state) { return s.set_keplerian_state(state); });
+      [](S& s, const KeplerianState& state) {
+        unwrap(s.set_keplerian_state(state), PyExc_ValueError);
+      });
   def_property(
       cls, "force_properties", [](const S& s) { return s.force_properties(); },
-      [](S& s, const ForceProperties& fp) { s.set_force_properties(fp); });
+      [](S& s, const ForceProperties& fp) {
+        unwrap(s.set_force_properties(fp), PyExc_ValueError);
+      });
   def_readonly(cls, "periapsis", [](const S& s) { return s.periapsis(); });
   def_readonly(cls, "apoapsis", [](const S& s) { return s.apoapsis(); });
   def_readonly(cls, "geodetic_position", [](const S& s) { return s.geodetic_position(); });

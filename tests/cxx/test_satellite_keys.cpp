@@ -38,7 +38,7 @@ TEST(satellite_keys_return_to_their_counts) {
     KeplerianState mean = *a.keplerian_state();
     mean.keplerian_type = KeplerianType::MeanBrouwerGP;
     CHECK(a.set_keplerian_state(mean).ok());
-    a.set_force_properties(ForceProperties::satellite_default());
+    CHECK(a.set_force_properties(ForceProperties::satellite_default()).ok());
     auto clone = a.clone_at_epoch(Epoch{kDay0 + 2.0, TimeSystem::UTC});
     auto corrected = a.new_with_delta_x(std::vector<double>(8, 0.0), true, true);
     auto perturbed = a.build_perturbed_satellites(true, true);
