@@ -206,6 +206,11 @@ def test_plot_data_samples_on_the_step():
     assert len(d.radii) == 3
 
 
+def test_plot_data_step_too_small_to_move_the_day_gives_one_sample():
+    d = satellite().get_plot_data(utc(DAY0), utc(DAY0 + 1e-6), TimeSpan.from_days(1e-17))
+    assert d.epochs == ["2024-01-01T12:00:00.000"]
+
+
 def test_plot_data_keeps_the_tai_reading():
     d = satellite().get_plot_data(Epoch.from_days_since_1950(DAY0, TimeSystem.TAI), utc(DAY0),
                                   TimeSpan.from_minutes(10))

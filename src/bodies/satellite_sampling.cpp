@@ -29,12 +29,14 @@ std::vector<Epoch> sample_epochs(const Epoch& start, const Epoch& end, double h)
     carry = (next - t) - addend;
     t = next;
   };
+  // A step too small to move the day count ends sampling rather than
+  // repeating the previous epoch.
+  double previous = t;
   advance();
-  while (end_day > t || std::fabs(t - end_day) < kEpochToleranceDays) {
+  while (t != previous && (end_day > t || std::fabs(t - end_day) < kEpochToleranceDays)) {
     out.push_back(Epoch{t, start.time_system});
-    const double previous = t;
+    previous = t;
     advance();
-    if (t == previous) break;
   }
   return out;
 }
