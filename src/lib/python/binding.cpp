@@ -80,6 +80,24 @@ long long int_argument(nb::handle h, const char* name, long long lo, long long h
   return v;
 }
 
+double float_argument(nb::handle h, const char* name) {
+  PyObject* o = h.ptr();
+  if (PyFloat_CheckExact(o)) return PyFloat_AS_DOUBLE(o);
+  const bool real = PyFloat_Check(o) || PyLong_Check(o) || PyIndex_Check(o) ||
+                    (Py_TYPE(o)->tp_as_number != nullptr && Py_TYPE(o)->tp_as_number->nb_float);
+  if (!real) raise_argument_type_error(name, "float", h);
+  const double value = PyFloat_AsDouble(o);
+  if (value == -1.0 && PyErr_Occurred()) {
+    if (PyErr_ExceptionMatches(PyExc_OverflowError)) {
+      PyErr_Clear();
+      raise_argument_overflow(name, "int too large to convert to float");
+    }
+    PyErr_Clear();
+    raise_argument_type_error(name, "float", h);
+  }
+  return value;
+}
+
 unsigned long long uint_argument(nb::handle h, const char* name, unsigned long long hi) {
   nb::object index = as_index(h, name);
   int overflow = 0;

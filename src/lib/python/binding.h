@@ -134,6 +134,16 @@ struct ArgConverter {
   }
 };
 
+// Any real number: float, int, or an object with __float__ or __index__.
+// An int too large for a double is an OverflowError, as float() says.
+double float_argument(nb::handle h, const char* name);
+
+template <class T>
+  requires std::is_floating_point_v<T>
+struct ArgConverter<T> {
+  static T convert(nb::handle h, const char* name) { return static_cast<T>(float_argument(h, name)); }
+};
+
 template <class T>
   requires(std::is_integral_v<T> && !std::is_same_v<T, bool>)
 struct ArgConverter<T> {
