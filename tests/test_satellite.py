@@ -206,6 +206,18 @@ def test_plot_data_samples_on_the_step():
     assert len(d.radii) == 3
 
 
+@pytest.mark.parametrize("start_system, end_system", [
+    (TimeSystem.TT, TimeSystem.UTC),
+    (TimeSystem.UT1, TimeSystem.TAI),
+])
+def test_ephemeris_between_systems_without_a_conversion_raises_runtime_error(start_system,
+                                                                             end_system):
+    start = Epoch.from_days_since_1950(DAY0, start_system)
+    end = Epoch.from_days_since_1950(DAY0 + 1 / 24, end_system)
+    with pytest.raises(RuntimeError, match="conversion not supported$"):
+        satellite().get_ephemeris(start, end, TimeSpan.from_minutes(30))
+
+
 def test_plot_data_step_too_small_to_move_the_day_gives_one_sample():
     d = satellite().get_plot_data(utc(DAY0), utc(DAY0 + 1e-6), TimeSpan.from_days(1e-17))
     assert d.epochs == ["2024-01-01T12:00:00.000"]

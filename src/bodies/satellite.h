@@ -90,10 +90,11 @@ class Satellite {
   // most a quarter of the span, answered from the cache when it was built
   // for the same three arguments. None without a propagator or when a sample
   // cannot be propagated. A span or step that gives no forward step yields
-  // the ephemeris of the first state alone.
-  std::optional<std::shared_ptr<EphemerisHandle>> get_ephemeris(const Epoch& start,
-                                                                const Epoch& end,
-                                                                const TimeSpan& step);
+  // the ephemeris of the first state alone. Fails when `start` cannot be
+  // read in `end`'s time system.
+  Result<std::optional<std::shared_ptr<EphemerisHandle>>> get_ephemeris(const Epoch& start,
+                                                                        const Epoch& end,
+                                                                        const TimeSpan& step);
   // Plot series from `start` to `end` on `step` (no quarter-span limit).
   std::optional<OrbitPlotData> get_plot_data(const Epoch& start, const Epoch& end,
                                              const TimeSpan& step) const;

@@ -51,7 +51,9 @@ void bind_satellite(nb::module_& m) {
       cls, "get_ephemeris",
       [](S& s, const Epoch& start, const Epoch& end, const TimeSpan& step) {
         std::optional<Ephemeris> out;
-        if (auto handle = s.get_ephemeris(start, end, step)) out = Ephemeris{*handle};
+        if (auto handle = unwrap(s.get_ephemeris(start, end, step), PyExc_RuntimeError)) {
+          out = Ephemeris{*handle};
+        }
         return out;
       },
       {"start_epoch", "end_epoch", "step"});

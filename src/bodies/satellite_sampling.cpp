@@ -43,16 +43,18 @@ std::vector<Epoch> sample_epochs(const Epoch& start, const Epoch& end, double h)
 
 }  // namespace
 
-std::optional<std::shared_ptr<EphemerisHandle>> Satellite::get_ephemeris(const Epoch& start,
-                                                                         const Epoch& end,
-                                                                         const TimeSpan& step) {
+Result<std::optional<std::shared_ptr<EphemerisHandle>>> Satellite::get_ephemeris(
+    const Epoch& start, const Epoch& end, const TimeSpan& step) {
+  using Answer = std::optional<std::shared_ptr<EphemerisHandle>>;
   auto key = construct_ephemeris_id(start.days_since_1950, end.days_since_1950, step.days);
-  if (!key) return std::nullopt;
-  if (ephemeris_cache_ && ephemeris_cache_key_ == *key) return ephemeris_cache_;
-  if (!propagator_) return std::nullopt;
+  if (!key) return Answer();
+  if (ephemeris_cache_ && ephemeris_cache_key_ == *key) return Answer(ephemeris_cache_);
+  if (!propagator_) return Answer();
 
+  // Epochs in systems without a conversion between them are the caller's
+  // choice, not a broken invariant.
   auto start_in_end_system = day_in_system(start, end.time_system);
-  if (!start_in_end_system) throw std::runtime_error(start_in_end_system.message());
+  if (!start_in_end_system) return start_in_end_system.error();
   const double span = end.days_since_1950 - *start_in_end_system;
   const double quarter_span = span * 1440.0 * 0.25 * kDaysPerMinute;
   const double h = std::min(step.days, quarter_span);
@@ -62,7 +64,7 @@ std::optional<std::shared_ptr<EphemerisHandle>> Satellite::get_ephemeris(const E
   epochs.insert(epochs.end(), samples.begin(), samples.end());
   const auto states = propagator_->get_cartesian_states_at_epochs(epochs);
   for (const auto& state : states) {
-    if (!state) return std::nullopt;
+    if (!state) return Answer();
   }
   auto ephemeris = EphemerisHandle::create(id_, norad_id_, *states.front());
   if (!ephemeris) throw std::runtime_error(ephemeris.message());
@@ -72,7 +74,7 @@ std::optional<std::shared_ptr<EphemerisHandle>> Satellite::get_ephemeris(const E
   }
   ephemeris_cache_ = ephemeris.value();
   ephemeris_cache_key_ = std::move(key).value();
-  return ephemeris_cache_;
+  return Answer(ephemeris_cache_);
 }
 
 std::optional<OrbitPlotData> Satellite::get_plot_data(const Epoch& start, const Epoch& end,

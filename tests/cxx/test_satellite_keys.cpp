@@ -52,10 +52,10 @@ TEST(satellite_keys_return_to_their_counts) {
 TEST(satellite_copies_share_the_cached_ephemeris) {
   Satellite a = leo();
   const Epoch start{kDay0, TimeSystem::UTC}, end{kDay0 + 0.1, TimeSystem::UTC};
-  auto built = a.get_ephemeris(start, end, TimeSpan{10.0 / 1440.0});
+  auto built = a.get_ephemeris(start, end, TimeSpan{10.0 / 1440.0}).value();
   CHECK(built && (*built)->number_of_states() == 15);  // 0, 10, ..., 140 min
   Satellite b = a;
-  auto cached = b.get_ephemeris(start, end, TimeSpan{10.0 / 1440.0});
+  auto cached = b.get_ephemeris(start, end, TimeSpan{10.0 / 1440.0}).value();
   CHECK(cached && cached->get() == built->get());
   auto clone = a.clone_at_epoch(Epoch{kDay0 + 0.5, TimeSystem::UTC});
   CHECK(clone.ok() && clone->ephemeris_cache_key() == a.ephemeris_cache_key());
