@@ -1,6 +1,8 @@
 """Shows what the installed quorvane offers: its submodules, their members and
 the size of the worker pool."""
 
+import types
+
 import quorvane
 from quorvane import _quorvane
 
@@ -9,11 +11,11 @@ def main() -> None:
     print(f"quorvane worker threads: {quorvane.get_thread_count()}")
     for name in _quorvane.__all__:
         member = getattr(_quorvane, name)
-        names = getattr(member, "__all__", None)
-        if names is None:
+        if not isinstance(member, types.ModuleType):
             print(f"{name}()")
-        else:
-            print(f"{name}: {', '.join(names) if names else '(empty)'}")
+            continue
+        names = getattr(member, "__all__", [])
+        print(f"{name}: {', '.join(names) if names else '(empty)'}")
 
 
 if __name__ == "__main__":
