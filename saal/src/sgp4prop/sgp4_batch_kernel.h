@@ -14,7 +14,7 @@
 
 namespace saal::sgp4::batch {
 
-inline constexpr int kBlock = 16;
+inline constexpr int kBlock = 32;
 
 #define SAAL_SGP4_LANE_FIELDS(X)                                                              \
   X(t) X(mo) X(mdot) X(argpo) X(argpdot) X(nodeo) X(nodedot) X(nodecf) X(cc1) X(bstar_cc4)  \
