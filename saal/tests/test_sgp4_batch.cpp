@@ -190,6 +190,7 @@ TEST(sgp4_batch_kernels_for_both_instruction_sets_agree) {
   saal::SetAllKeyMode(1);
   // One block mixing all five sets, so every stage runs.
   Lanes lanes;
+  LaneTimes times{};
   BlockKind kind{false, false, false, false};
   std::vector<Key> keys;
   for (int j = 0; j < kBlock; ++j) {
@@ -203,17 +204,17 @@ TEST(sgp4_batch_kernels_for_both_instruction_sets_agree) {
     saal::sgp4::Model m;
     saal::sgp4::initialise(el, m);
     set_lane_model(lanes, j, m);
-    lanes.t[j] = 37.0 * j - 200.0;
+    times.t[j] = 37.0 * j - 200.0;
     if (m.deep_space && m.ds.resonance != 0) {
-      const saal::sgp4::ResonanceNode n = saal::sgp4::resonance_node(m, lanes.t[j]);
-      set_lane_node(lanes, j, n.atime, n.xli, n.xni, n.xndt, n.xnddt, n.xldot);
+      const saal::sgp4::ResonanceNode n = saal::sgp4::resonance_node(m, times.t[j]);
+      set_lane_node(times, j, n.atime, n.xli, n.xni, n.xndt, n.xnddt, n.xldot);
     }
     kind = {kind.deep || m.deep_space, kind.near || !m.deep_space,
             kind.full_drag || !m.simple_drag,
             kind.resonant || (m.deep_space && m.ds.resonance != 0)};
   }
   Outputs b;
-  generic::propagate_block(lanes, kind, b);
+  generic::propagate_block(lanes, times, kind, b);
   auto agree = [&](const Outputs& a) {
     for (int j = 0; j < kBlock; ++j) {
       CHECK(a.error[j] == b.error[j]);
@@ -227,13 +228,13 @@ TEST(sgp4_batch_kernels_for_both_instruction_sets_agree) {
   };
   if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma")) {
     Outputs a;
-    avx2::propagate_block(lanes, kind, a);
+    avx2::propagate_block(lanes, times, kind, a);
     agree(a);
   }
   if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") &&
       __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512bw")) {
     Outputs a;
-    avx512::propagate_block(lanes, kind, a);
+    avx512::propagate_block(lanes, times, kind, a);
     agree(a);
   }
 }

@@ -63,7 +63,6 @@ void set_lane_model(Lanes& L, int i, const Model& m) {
   L.dmdt[i] = ds.dmdt;
   L.gsto[i] = m.gsto;
   L.resonance[i] = m.deep_space ? ds.resonance : 0.0;
-  set_lane_node(L, i, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0);
   L.e3[i] = ds.e3;
   L.ee2[i] = ds.ee2;
   L.se2[i] = ds.se2;
@@ -92,19 +91,19 @@ void set_lane_model(Lanes& L, int i, const Model& m) {
   L.zmos[i] = ds.zmos;
 }
 
-void set_lane_node(Lanes& L, int i, double atime, double xli, double xni, double xndt,
+void set_lane_node(LaneTimes& T, int i, double atime, double xli, double xni, double xndt,
                    double xnddt, double xldot) {
-  L.node_atime[i] = atime;
-  L.node_xli[i] = xli;
-  L.node_xni[i] = xni;
-  L.node_xndt[i] = xndt;
-  L.node_xnddt[i] = xnddt;
-  L.node_xldot[i] = xldot;
+  T.node_atime[i] = atime;
+  T.node_xli[i] = xli;
+  T.node_xni[i] = xni;
+  T.node_xndt[i] = xndt;
+  T.node_xnddt[i] = xnddt;
+  T.node_xldot[i] = xldot;
 }
 
 namespace {
 
-using Kernel = void (*)(const Lanes&, const BlockKind&, Outputs&);
+using Kernel = void (*)(const Lanes&, const LaneTimes&, const BlockKind&, Outputs&);
 
 Kernel kernel() {
   static const Kernel chosen = [] {
@@ -120,8 +119,8 @@ Kernel kernel() {
   return chosen;
 }
 
-void set_node(Lanes& L, int i, const ResonanceNode& n) {
-  set_lane_node(L, i, n.atime, n.xli, n.xni, n.xndt, n.xnddt, n.xldot);
+void set_node(LaneTimes& T, int i, const ResonanceNode& n) {
+  set_lane_node(T, i, n.atime, n.xli, n.xni, n.xndt, n.xnddt, n.xldot);
 }
 
 struct OutputArrays {
@@ -179,12 +178,17 @@ int Sgp4PropDs50UtcBatch(Key sat_key, int count, const double* ds50_utc, double*
   if (count < 0 || (count > 0 && (ds50_utc == nullptr || !valid_outputs(o)))) {
     return detail::fail(std::string(kCaller) + ": negative count or missing array");
   }
-  clear(o, count);
+  // Every entry is written below; the outputs are cleared only on the
+  // failures that return before.
   const auto row = sgp4::find_row(sat_key, kCaller);
-  if (!row) return 1;
+  if (!row) {
+    clear(o, count);
+    return 1;
+  }
   const sgp4::Model& m = row->model;
   for (int i = 0; i < count; ++i) {
     if (!std::isfinite(ds50_utc[i])) {
+      clear(o, count);
       return detail::fail(std::string(kCaller) + ": time " + std::to_string(i) +
                           " is not a finite number");
     }
@@ -192,6 +196,7 @@ int Sgp4PropDs50UtcBatch(Key sat_key, int count, const double* ds50_utc, double*
 
   Lanes lanes;
   for (int j = 0; j < kBlock; ++j) set_lane_model(lanes, j, m);
+  LaneTimes times{};
   const bool resonant = m.deep_space && m.ds.resonance != 0;
   const BlockKind kind{m.deep_space, !m.deep_space, !m.simple_drag, resonant};
   const Kernel propagate = kernel();
@@ -200,10 +205,10 @@ int Sgp4PropDs50UtcBatch(Key sat_key, int count, const double* ds50_utc, double*
     const int used = std::min(kBlock, count - offset);
     for (int j = 0; j < kBlock; ++j) {
       const double ds50 = ds50_utc[offset + std::min(j, used - 1)];
-      lanes.t[j] = (ds50 - m.epoch_ds50_utc) * kMinutesPerDay;
-      if (resonant) set_node(lanes, j, sgp4::resonance_node(m, lanes.t[j]));
+      times.t[j] = (ds50 - m.epoch_ds50_utc) * kMinutesPerDay;
+      if (resonant) set_node(times, j, sgp4::resonance_node(m, times.t[j]));
     }
-    propagate(lanes, kind, out);
+    propagate(lanes, times, kind, out);
     int index[kBlock];
     for (int j = 0; j < used; ++j) index[j] = offset + j;
     store(out, used, index, o);
@@ -281,24 +286,20 @@ int propagate_set(const PreparedSet& set, double ds50_utc, const OutputArrays& o
   }
   const Kernel propagate = kernel();
   Lanes lanes;
+  LaneTimes times{};
   Outputs out;
   for (int offset = 0; offset < count; offset += kBlock) {
     const std::size_t b = static_cast<std::size_t>(offset / kBlock);
     const int used = std::min(kBlock, count - offset);
     const int* index = set.order.data() + offset;
-    BlockKind kind;
-    if (set.blocks.empty()) {
-      kind = fill_block(set, offset, lanes);
-    } else {
-      lanes = set.blocks[b];
-      kind = set.kinds[b];
-    }
+    const bool packed = !set.blocks.empty();
+    const BlockKind kind = packed ? set.kinds[b] : fill_block(set, offset, lanes);
     for (int j = 0; j < kBlock; ++j) {
       const Model& m = set.rows[static_cast<std::size_t>(index[std::min(j, used - 1)])]->model;
-      lanes.t[j] = (ds50_utc - m.epoch_ds50_utc) * kMinutesPerDay;
-      if (m.deep_space && m.ds.resonance != 0) set_node(lanes, j, resonance_node(m, lanes.t[j]));
+      times.t[j] = (ds50_utc - m.epoch_ds50_utc) * kMinutesPerDay;
+      if (m.deep_space && m.ds.resonance != 0) set_node(times, j, resonance_node(m, times.t[j]));
     }
-    propagate(lanes, kind, out);
+    propagate(packed ? set.blocks[b] : lanes, times, kind, out);
     store(out, used, index, o);
   }
   const int first_failure = first_error(o.errors, count);
