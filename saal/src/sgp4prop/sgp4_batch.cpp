@@ -153,6 +153,17 @@ void store(const Outputs& out, int lanes, const int* index, const OutputArrays& 
   }
 }
 
+// Copies `lanes` results to the output entries `first..first + lanes`.
+void store_range(const Outputs& out, int lanes, int first, const OutputArrays& o) {
+  std::copy_n(out.x, lanes, o.x + first);
+  std::copy_n(out.y, lanes, o.y + first);
+  std::copy_n(out.z, lanes, o.z + first);
+  std::copy_n(out.vx, lanes, o.vx + first);
+  std::copy_n(out.vy, lanes, o.vy + first);
+  std::copy_n(out.vz, lanes, o.vz + first);
+  for (int j = 0; j < lanes; ++j) o.errors[first + j] = static_cast<int>(out.error[j]);
+}
+
 // Blocks of satellites that need the same stages run only those: near
 // Earth with simple drag, near Earth with full drag, deep space, resonant.
 int stage_group(const Model& m) {
@@ -209,9 +220,7 @@ int Sgp4PropDs50UtcBatch(Key sat_key, int count, const double* ds50_utc, double*
       if (resonant) set_node(times, j, sgp4::resonance_node(m, times.t[j]));
     }
     propagate(lanes, times, kind, out);
-    int index[kBlock];
-    for (int j = 0; j < used; ++j) index[j] = offset + j;
-    store(out, used, index, o);
+    store_range(out, used, offset, o);
   }
   const int first_failure = first_error(errors_out, count);
   if (first_failure < 0) return 0;
