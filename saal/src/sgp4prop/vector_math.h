@@ -1,9 +1,12 @@
 // Branch-free sine, cosine and arctangent for loops the compiler vectorises
-// (the C library's versions are calls it cannot inline). Accuracy: within
-// 2 ulp of the C library over |x| < 1e5 rad, measured in the layer's tests.
+// (the C library's versions are calls it cannot inline). Accuracy, measured
+// in the layer's tests: sine and cosine within 2 ulp of the C library over
+// |x| < 1e5 rad (1e-27 absolute next to their zeros), arctangent within 3.
 #pragma once
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace saal::sgp4::vmath {
 
@@ -35,15 +38,19 @@ inline void sincos(double x, double& s, double& c) {
                 z * (2.48015872894767294178e-05 +
                      z * (-2.75573143513906633035e-07 +
                           z * (2.08757232129817482790e-09 + z * -1.13596475577881948265e-11)))));
-  // Quadrant q mod 4 in floating point, one comparison per select, so the
-  // selects stay vector blends.
-  const double quadrant = q - 4.0 * std::floor(q * 0.25);
-  const double next = quadrant + 1.0;
-  const bool odd = q - 2.0 * std::floor(q * 0.5) != 0.0;
-  const double sv = odd ? pc : ps;
-  const double cv = odd ? ps : pc;
-  s = quadrant >= 2.0 ? -sv : sv;
-  c = (next >= 4.0 ? next - 4.0 : next) >= 2.0 ? -cv : cv;
+  // Quadrant: q + 1.5 * 2^52 holds q's low bits (two's complement, for
+  // |q| < 2^51) at the bottom of its mantissa. Bit 0 swaps the polynomials,
+  // bit 1 of q and of q + 1 flip the signs of sine and cosine; all in
+  // 64-bit integer lanes, which every vector instruction set has.
+  constexpr double kShift = 6755399441055744.0;
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(q + kShift);
+  const std::uint64_t odd = 0 - (bits & 1);
+  const std::uint64_t ps_bits = std::bit_cast<std::uint64_t>(ps);
+  const std::uint64_t pc_bits = std::bit_cast<std::uint64_t>(pc);
+  const std::uint64_t sv = (ps_bits & ~odd) | (pc_bits & odd);
+  const std::uint64_t cv = (pc_bits & ~odd) | (ps_bits & odd);
+  s = std::bit_cast<double>(sv ^ ((bits & 2) << 62));
+  c = std::bit_cast<double>(cv ^ (((bits + 1) & 2) << 62));
 }
 
 // atan2(y, x) in (-pi, pi]: the ratio of the smaller to the larger
