@@ -3,6 +3,7 @@
 // which is chosen once per process by the processor's features.
 //
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -166,6 +167,7 @@ void store_range(const Outputs& out, int lanes, int first, const OutputArrays& o
 
 // Blocks of satellites that need the same stages run only those: near
 // Earth with simple drag, near Earth with full drag, deep space, resonant.
+constexpr int kStageGroups = 4;
 int stage_group(const Model& m) {
   if (!m.deep_space) return m.simple_drag ? 0 : 1;
   return m.ds.resonance == 0 ? 2 : 3;
@@ -270,12 +272,20 @@ bool prepare(int count, const Key* keys, const char* caller, bool pack, Prepared
     set.rows[static_cast<std::size_t>(i)] = find_row(keys[i], caller);
     if (!set.rows[static_cast<std::size_t>(i)]) return false;
   }
+  // Grouped by a counting sort (four groups, callers' order kept within
+  // each): linear, where a comparison sort was a sixth of this path.
+  std::vector<int> groups(static_cast<std::size_t>(count));
+  std::array<int, kStageGroups + 1> start{};
+  for (int i = 0; i < count; ++i) {
+    const int g = stage_group(set.rows[static_cast<std::size_t>(i)]->model);
+    groups[static_cast<std::size_t>(i)] = g;
+    ++start[static_cast<std::size_t>(g) + 1];
+  }
+  for (int g = 0; g < kStageGroups; ++g) start[g + 1] += start[g];
   set.order.resize(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) set.order[static_cast<std::size_t>(i)] = i;
-  std::stable_sort(set.order.begin(), set.order.end(), [&](int a, int b) {
-    return stage_group(set.rows[static_cast<std::size_t>(a)]->model) <
-           stage_group(set.rows[static_cast<std::size_t>(b)]->model);
-  });
+  for (int i = 0; i < count; ++i) {
+    set.order[static_cast<std::size_t>(start[groups[static_cast<std::size_t>(i)]]++)] = i;
+  }
   if (!pack) return true;
   const std::size_t blocks = (static_cast<std::size_t>(count) + kBlock - 1) / kBlock;
   set.blocks.resize(blocks);
