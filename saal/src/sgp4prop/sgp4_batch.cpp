@@ -19,9 +19,7 @@
 namespace saal {
 namespace sgp4::batch {
 
-void set_lane_model(Lanes& L, int i, const Model& m) {
-  const bool full_drag = !m.simple_drag;
-  const DeepSpace& ds = m.ds;
+void set_lane_model(Lanes& L, int i, const Model& m, const BlockKind& block) {
   L.mo[i] = m.mo;
   L.mdot[i] = m.mdot;
   L.argpo[i] = m.argpo;
@@ -32,19 +30,6 @@ void set_lane_model(Lanes& L, int i, const Model& m) {
   L.cc1[i] = m.cc1;
   L.bstar_cc4[i] = m.bstar * m.cc4;
   L.t2cof[i] = m.t2cof;
-  // Zero coefficients switch the higher-order drag terms off exactly.
-  L.omgcof[i] = full_drag ? m.omgcof : 0.0;
-  L.eta[i] = m.eta;
-  L.xmcof[i] = full_drag ? m.xmcof : 0.0;
-  L.delmo[i] = m.delmo;
-  L.d2[i] = full_drag ? m.d2 : 0.0;
-  L.d3[i] = full_drag ? m.d3 : 0.0;
-  L.d4[i] = full_drag ? m.d4 : 0.0;
-  L.bstar_cc5[i] = full_drag ? m.bstar * m.cc5 : 0.0;
-  L.sinmao[i] = m.sinmao;
-  L.t3cof[i] = full_drag ? m.t3cof : 0.0;
-  L.t4cof[i] = full_drag ? m.t4cof : 0.0;
-  L.t5cof[i] = full_drag ? m.t5cof : 0.0;
   L.no[i] = m.no;
   L.ecco[i] = m.ecco;
   L.inclo[i] = m.inclo;
@@ -56,6 +41,24 @@ void set_lane_model(Lanes& L, int i, const Model& m) {
   L.con41[i] = m.con41;
   L.x1mth2[i] = m.x1mth2;
   L.x7thm1[i] = m.x7thm1;
+  if (block.full_drag) {
+    // Zero coefficients switch the higher-order drag terms off exactly.
+    const bool full_drag = !m.simple_drag;
+    L.omgcof[i] = full_drag ? m.omgcof : 0.0;
+    L.eta[i] = m.eta;
+    L.xmcof[i] = full_drag ? m.xmcof : 0.0;
+    L.delmo[i] = m.delmo;
+    L.d2[i] = full_drag ? m.d2 : 0.0;
+    L.d3[i] = full_drag ? m.d3 : 0.0;
+    L.d4[i] = full_drag ? m.d4 : 0.0;
+    L.bstar_cc5[i] = full_drag ? m.bstar * m.cc5 : 0.0;
+    L.sinmao[i] = m.sinmao;
+    L.t3cof[i] = full_drag ? m.t3cof : 0.0;
+    L.t4cof[i] = full_drag ? m.t4cof : 0.0;
+    L.t5cof[i] = full_drag ? m.t5cof : 0.0;
+  }
+  if (!block.deep) return;
+  const DeepSpace& ds = m.ds;
   L.deep[i] = m.deep_space ? 1.0 : 0.0;
   L.dedt[i] = ds.dedt;
   L.didt[i] = ds.didt;
@@ -207,11 +210,11 @@ int Sgp4PropDs50UtcBatch(Key sat_key, int count, const double* ds50_utc, double*
     }
   }
 
-  Lanes lanes;
-  for (int j = 0; j < kBlock; ++j) set_lane_model(lanes, j, m);
-  LaneTimes times{};
   const bool resonant = m.deep_space && m.ds.resonance != 0;
   const BlockKind kind{m.deep_space, !m.deep_space, !m.simple_drag, resonant};
+  Lanes lanes;
+  for (int j = 0; j < kBlock; ++j) set_lane_model(lanes, j, m, kind);
+  LaneTimes times{};
   const Kernel propagate = kernel();
   Outputs out;
   for (int offset = 0; offset < count; offset += kBlock) {
@@ -248,15 +251,17 @@ BlockKind fill_block(const PreparedSet& set, int offset, Lanes& lanes) {
   const int count = static_cast<int>(set.rows.size());
   const int used = std::min(kBlock, count - offset);
   BlockKind kind{false, false, false, false};
+  const Model* models[kBlock];
   for (int j = 0; j < kBlock; ++j) {
     const int index = set.order[static_cast<std::size_t>(offset + std::min(j, used - 1))];
     const Model& m = set.rows[static_cast<std::size_t>(index)]->model;
-    set_lane_model(lanes, j, m);
+    models[j] = &m;
     kind.deep = kind.deep || m.deep_space;
     kind.near = kind.near || !m.deep_space;
     kind.full_drag = kind.full_drag || !m.simple_drag;
     kind.resonant = kind.resonant || (m.deep_space && m.ds.resonance != 0);
   }
+  for (int j = 0; j < kBlock; ++j) set_lane_model(lanes, j, *models[j], kind);
   return kind;
 }
 

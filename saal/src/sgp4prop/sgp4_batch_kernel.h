@@ -46,20 +46,22 @@ struct Outputs {
   double error[kBlock];  // Failure code, 0 for success; the state is zero on failure
 };
 
-// Copies a model's constants into lane i.
-void set_lane_model(Lanes& lanes, int i, const Model& model);
-
-// Sets lane i's resonance node for its time. Lanes without resonance ignore
-// it but must hold finite values (zeros will do).
-void set_lane_node(LaneTimes& times, int i, double atime, double xli, double xni, double xndt,
-                   double xnddt, double xldot);
-
 // What the lanes of a block need: any deep-space lane, any near-Earth lane,
 // any lane with the higher-order drag terms, any resonant lane. Stages no
 // lane needs are skipped.
 struct BlockKind {
   bool deep, near, full_drag, resonant;
 };
+
+// Copies a model's constants into lane i: those that the stages of a block
+// of kind `block` read (all of them by default).
+void set_lane_model(Lanes& lanes, int i, const Model& model,
+                    const BlockKind& block = {true, true, true, true});
+
+// Sets lane i's resonance node for its time. Lanes without resonance ignore
+// it but must hold finite values (zeros will do).
+void set_lane_node(LaneTimes& times, int i, double atime, double xli, double xni, double xndt,
+                   double xnddt, double xldot);
 
 // Propagates all kBlock lanes (unused lanes must still hold a valid model
 // and time, e.g. copies of lane 0's).
