@@ -3,11 +3,13 @@ its batch paths, and the `sgp4` package's vectorised SatrecArray, on 1000
 mixed LEO/MEO/GEO element sets x 1440 one-minute steps, with the ratios.
 
 The layer's numbers come from the C++ program bench/sgp4_bench.cpp (built
-here in the C++ test tree), so no Python overhead is counted on either side.
+here in the C++ test tree, or in the build folder that QUORVANE_BENCH_BUILD
+names), so no Python overhead is counted on either side.
 """
 
 import json
 import math
+import os
 import pathlib
 import subprocess
 import sys
@@ -19,7 +21,7 @@ from sgp4.api import WGS72, Satrec, SatrecArray
 from sgp4.exporter import export_tle
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-BUILD = ROOT / "build" / "cxx-tests"
+BUILD = pathlib.Path(os.environ.get("QUORVANE_BENCH_BUILD", ROOT / "build" / "cxx-tests"))
 SETS = 1000
 TIMES = 1440
 
@@ -48,9 +50,12 @@ def mixed_sets(count, seed=7):
 def build_bench_program():
     cmake = pathlib.Path(sys.executable).parent / "cmake"
     ninja = pathlib.Path(sys.executable).parent / "ninja"
-    subprocess.run([str(cmake), "-S", str(ROOT), "-B", str(BUILD), "-G", "Ninja",
-                    f"-DCMAKE_MAKE_PROGRAM={ninja}", "-DQUORVANE_BUILD_EXTENSION=OFF",
-                    "-DQUORVANE_BUILD_CXX_TESTS=ON"], check=True, stdout=subprocess.DEVNULL)
+    # A folder configured before keeps its options (a developer's own build
+    # with the extension, say); only a new one is configured here.
+    if not (BUILD / "CMakeCache.txt").exists():
+        subprocess.run([str(cmake), "-S", str(ROOT), "-B", str(BUILD), "-G", "Ninja",
+                        f"-DCMAKE_MAKE_PROGRAM={ninja}", "-DQUORVANE_BUILD_EXTENSION=OFF",
+                        "-DQUORVANE_BUILD_CXX_TESTS=ON"], check=True, stdout=subprocess.DEVNULL)
     subprocess.run([str(cmake), "--build", str(BUILD), "-j2", "--target", "sgp4_bench"],
                    check=True, stdout=subprocess.DEVNULL)
     return BUILD / "saal" / "sgp4_bench"
