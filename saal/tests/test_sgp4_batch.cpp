@@ -140,11 +140,15 @@ TEST(sgp4_batch_reports_failures_and_bad_keys) {
                                        decaying.epoch) != 0);
   saal::GetLastErrMsg(text);
   CHECK(std::string(text).find("not initialised for SGP4") != std::string::npos);
+  // Early failures leave no stale states behind.
+  CHECK(s.x[0] == 0.0 && s.vz[0] == 0.0 && s.errors[0] == 0);
   CHECK(saal::Sgp4PropDs50UtcBatch(decaying.key, -1, days, s.x.data(), s.y.data(), s.z.data(),
                                    s.vx.data(), s.vy.data(), s.vz.data(), s.errors.data()) != 0);
   days[1] = NAN;
+  s.x[0] = 1.0;
   CHECK(saal::Sgp4PropDs50UtcBatch(decaying.key, 2, days, s.x.data(), s.y.data(), s.z.data(),
                                    s.vx.data(), s.vy.data(), s.vz.data(), s.errors.data()) != 0);
+  CHECK(s.x[0] == 0.0);
   saal::Sgp4RemoveSat(decaying.key);
   saal::TleRemoveSat(decaying.key);
 }

@@ -242,6 +242,7 @@ namespace {
 struct PreparedSet {
   std::vector<std::shared_ptr<const Sgp4Row>> rows;  // in the caller's order
   std::vector<int> order;                             // lane -> caller's index
+  std::vector<const Model*> models;                   // in lane order, owned by rows
   std::vector<Lanes> blocks;                          // empty unless packed
   std::vector<BlockKind> kinds;
 };
@@ -253,8 +254,7 @@ BlockKind fill_block(const PreparedSet& set, int offset, Lanes& lanes) {
   BlockKind kind{false, false, false, false};
   const Model* models[kBlock];
   for (int j = 0; j < kBlock; ++j) {
-    const int index = set.order[static_cast<std::size_t>(offset + std::min(j, used - 1))];
-    const Model& m = set.rows[static_cast<std::size_t>(index)]->model;
+    const Model& m = *set.models[static_cast<std::size_t>(offset + std::min(j, used - 1))];
     models[j] = &m;
     kind.deep = kind.deep || m.deep_space;
     kind.near = kind.near || !m.deep_space;
@@ -291,6 +291,10 @@ bool prepare(int count, const Key* keys, const char* caller, bool pack, Prepared
   for (int i = 0; i < count; ++i) {
     set.order[static_cast<std::size_t>(start[groups[static_cast<std::size_t>(i)]]++)] = i;
   }
+  set.models.resize(static_cast<std::size_t>(count));
+  for (std::size_t k = 0; k < set.models.size(); ++k) {
+    set.models[k] = &set.rows[static_cast<std::size_t>(set.order[k])]->model;
+  }
   if (!pack) return true;
   const std::size_t blocks = (static_cast<std::size_t>(count) + kBlock - 1) / kBlock;
   set.blocks.resize(blocks);
@@ -304,8 +308,10 @@ bool prepare(int count, const Key* keys, const char* caller, bool pack, Prepared
 int propagate_set(const PreparedSet& set, double ds50_utc, const OutputArrays& o,
                   const char* caller) {
   const int count = static_cast<int>(set.rows.size());
-  clear(o, count);
+  // Every entry is written below (the order covers all); the outputs are
+  // cleared only on the failure that returns before.
   if (!std::isfinite(ds50_utc)) {
+    clear(o, count);
     return detail::fail(std::string(caller) + ": time is not a finite number");
   }
   const Kernel propagate = kernel();
@@ -319,7 +325,7 @@ int propagate_set(const PreparedSet& set, double ds50_utc, const OutputArrays& o
     const bool packed = !set.blocks.empty();
     const BlockKind kind = packed ? set.kinds[b] : fill_block(set, offset, lanes);
     for (int j = 0; j < kBlock; ++j) {
-      const Model& m = set.rows[static_cast<std::size_t>(index[std::min(j, used - 1)])]->model;
+      const Model& m = *set.models[static_cast<std::size_t>(offset + std::min(j, used - 1))];
       times.t[j] = (ds50_utc - m.epoch_ds50_utc) * kMinutesPerDay;
       if (m.deep_space && m.ds.resonance != 0) set_node(times, j, resonance_node(m, times.t[j]));
     }
@@ -346,9 +352,11 @@ int Sgp4PropSatsDs50UtcBatch(int count, const Key* sat_keys, double* x, double* 
   if (count < 0 || (count > 0 && (sat_keys == nullptr || !valid_outputs(o)))) {
     return detail::fail(std::string(kCaller) + ": negative count or missing array");
   }
-  clear(o, count);
   PreparedSet set;
-  if (!prepare(count, sat_keys, kCaller, false, set)) return 1;
+  if (!prepare(count, sat_keys, kCaller, false, set)) {
+    clear(o, count);
+    return 1;
+  }
   return propagate_set(set, ds50_utc, o, kCaller);
 }
 
