@@ -8,7 +8,6 @@
 // never contend on one global lock.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstddef>
@@ -16,7 +15,6 @@
 #include <mutex>
 #include <shared_mutex>
 #include <unordered_map>
-#include <vector>
 
 #include "saal/saal.h"
 
@@ -30,12 +28,8 @@ class KeyedTable {
   using RowPtr = std::shared_ptr<const Row>;
 
   Key insert(Row row) {
-    auto ptr = std::make_shared<const Row>(std::move(row));
     const Key key = next_key();
-    Shard& shard = shard_of(key);
-    std::unique_lock lock(shard.mutex);
-    shard.rows.emplace(key, std::move(ptr));
-    count_.fetch_add(1, std::memory_order_relaxed);
+    insert_at(key, std::move(row));  // a fresh key is never present
     return key;
   }
 
@@ -48,17 +42,6 @@ class KeyedTable {
     const bool inserted = shard.rows.emplace(key, std::move(ptr)).second;
     if (inserted) count_.fetch_add(1, std::memory_order_relaxed);
     return inserted;
-  }
-
-  // Replaces the row of an existing key; false if the key is unknown.
-  bool replace(Key key, Row row) {
-    auto ptr = std::make_shared<const Row>(std::move(row));
-    Shard& shard = shard_of(key);
-    std::unique_lock lock(shard.mutex);
-    auto it = shard.rows.find(key);
-    if (it == shard.rows.end()) return false;
-    it->second = std::move(ptr);
-    return true;
   }
 
   RowPtr find(Key key) const {
@@ -86,27 +69,6 @@ class KeyedTable {
 
   std::size_t size() const {
     return static_cast<std::size_t>(count_.load(std::memory_order_relaxed));
-  }
-
-  // Keys in ascending order (the order of loading, as keys only grow).
-  std::vector<Key> keys() const {
-    std::vector<Key> out;
-    for (const Shard& shard : shards_) {
-      std::shared_lock lock(shard.mutex);
-      for (const auto& entry : shard.rows) out.push_back(entry.first);
-    }
-    std::sort(out.begin(), out.end());
-    return out;
-  }
-
-  // Calls fn(key, row) for every row under shard read locks; fn must not
-  // touch this table.
-  template <class Fn>
-  void for_each(Fn&& fn) const {
-    for (const Shard& shard : shards_) {
-      std::shared_lock lock(shard.mutex);
-      for (const auto& entry : shard.rows) fn(entry.first, *entry.second);
-    }
   }
 
  private:
